@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace FilePaths {
+
+// A folder as typed in the settings, ready to have a file name appended:
+// empty stays empty (the file name is then relative); otherwise a separator
+// is added unless the folder already ends in '/' or '\'. A trailing '\' from
+// a settings file written elsewhere is read as '/'.
+QString withTrailingSeparator(const QString &folder);
+
+// The path itself when a file or folder exists there; otherwise an entry of
+// the same folder whose name differs only in letter case (12.HY3 for 12.hy3),
+// or the path unchanged when there is none.
+QString resolveIgnoringCase(const QString &path);
+
+} // namespace FilePaths

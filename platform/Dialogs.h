@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Message boxes and the other modal dialogs. The program talks to them only
+// through this seam, so tests can answer them.
+class Dialogs
+{
+public:
+    enum Buttons { Ok, OkCancel, YesNo };
+    enum Icon { NoIcon, Question, Stop, Exclamation, Information };
+    enum Answer { AnsweredOk, AnsweredCancel, AnsweredYes, AnsweredNo };
+
+    // The title of a message box that gives none of its own.
+    static QString appTitle() { return QStringLiteral("ルクシオVer4"); }
+
+    virtual ~Dialogs() = default;
+
+    // Lines of text are separated by CR LF, as the messages are written.
+    virtual Answer MsgBox(QWidget *owner, const QString &text, Buttons buttons = Ok, Icon icon = NoIcon,
+                          const QString &title = appTitle())
+        = 0;
+};
+
+// The real dialogs, with Qt's own widgets.
+class QtDialogs : public Dialogs
+{
+public:
+    Answer MsgBox(QWidget *owner, const QString &text, Buttons buttons, Icon icon,
+                  const QString &title) override;
+};

@@ -1,0 +1,280 @@
+#include "mdlIniIo.h"
+
+#include "In4Writer.h"
+#include "ProgramInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Gives every field of the record a value of its own, so that a swapped pair
+// of fields shows.
+IniRecord distinctRecord()
+{
+    IniRecord r;
+    int n = 0;
+    visitIniFields(r, [&n](const char *name, auto &field) {
+        ++n;
+        using T = std::decay_t<decltype(field)>;
+        if constexpr (std::is_same_v<T, QString>)
+            field = QStringLiteral("%1 %2 停留所").arg(QLatin1String(name)).arg(n);
+        else if constexpr (std::is_same_v<T, qint16>)
+            field = qint16(n % 2 ? -n : n);
+        else
+            field = qint32(0x00010000 * n + n);
+    });
+    r.DegitCount = 24;
+    return r;
+}
+
+// The same values, given to the independent writer by field name.
+In4Writer distinctWriter()
+{
+    In4Writer w;
+    int n = 0;
+    for (const In4Writer::Field &f : In4Writer::layout()) {
+        ++n;
+        QString name = f.name;
+        name = name.left(name.indexOf(u'[') < 0 ? name.size() : name.indexOf(u'['));
+        if (f.name.contains(u'.'))
+            name = f.name.mid(f.name.indexOf(u'.') + 1);
+        if (f.kind == In4Writer::Text)
+            w.set(f.name, QStringLiteral("%1 %2 停留所").arg(name).arg(n));
+        else if (f.kind == In4Writer::Int16)
+            w.set(f.name, qint16(n % 2 ? -n : n));
+        else
+            w.set(f.name, qint32(0x00010000 * n + n));
+    }
+    w.set(QStringLiteral("DegitCount"), 24);
+    return w;
+}
+
+bool sameRecord(IniRecord a, IniRecord b)
+{
+    return mdlIniIo::serialize(a) == mdlIniIo::serialize(b) && a.DegitCount == b.DegitCount;
+}
+
+} // namespace
+
+class tst_mdlIniIo : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    FixedProgramInfo m_program{QString()};
+
+    QString path() const { return m_dir.filePath(QStringLiteral("109.in4")); }
+    void writeFile(const QByteArray &bytes)
+    {
+        QFile f(path());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray readFile()
+    {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        QFile::remove(path());
+        m_program = FixedProgramInfo(m_dir.path());
+    }
+
+    void emptyRecordLayout()
+    {
+        const QByteArray bytes = mdlIniIo::serialize(IniRecord());
+        QCOMPARE(bytes.size(), 382);
+        QCOMPARE(bytes, In4Writer().bytes());
+    }
+
+    void textEncoding_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("C:\\hy") << QStringLiteral("C:\\hy") << QByteArray::fromHex("05 00 43 3A 5C 68 79");
+        QTest::newRow("運賃") << QStringLiteral("運賃") << QByteArray::fromHex("04 00 89 5E 92 C0");
+        QTest::newRow("empty") << QString() << QByteArray::fromHex("00 00");
+        QTest::newRow("unmappable") << QStringLiteral("a\u2212b") << QByteArray::fromHex("03 00 61 3F 62");
+    }
+
+    void textEncoding()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, stored);
+        IniRecord r;
+        r.DataDirInfo.HyDir = text;
+        QVERIFY(mdlIniIo::serialize(r).startsWith(stored + QByteArray::fromHex("00 00")));
+    }
+
+    // Every field in its place and width, against the writer's own layout.
+    void layoutFieldByField()
+    {
+        QCOMPARE(mdlIniIo::serialize(distinctRecord()), distinctWriter().bytes());
+    }
+
+    void everyFieldSurvivesSaveAndLoad()
+    {
+        mdlIniIo out(m_program);
+        out.IniData = distinctRecord();
+        QVERIFY(!out.SaveIni());
+        mdlIniIo in(m_program);
+        const IniLoadResult r = in.LoadIni();
+        QVERIFY(r.read);
+        QVERIFY(!r.error);
+        QVERIFY(sameRecord(in.IniData, distinctRecord()));
+    }
+
+    void iniPath_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "/opt/bus" << "109" << "/opt/bus/109.in4";
+        QTest::newRow("trailing separator") << "/opt/bus/" << "109" << "/opt/bus/109.in4";
+        QTest::newRow("root") << "/" << "109" << "/109.in4";
+        QTest::newRow("extension") << "/opt" << "abc.exe" << "/opt/abc.in4";
+        QTest::newRow("two dots") << "/opt" << "a.b.exe" << "/opt/a.b.in4";
+        QTest::newRow("backslash") << "C:\\bus\\" << "abc.exe" << "C:\\bus\\abc.in4";
+    }
+
+    void iniPath()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, fileName);
+        QFETCH(QString, expected);
+        const FixedProgramInfo program(folder, fileName);
+        QCOMPARE(mdlIniIo(program).iniPath(), expected);
+    }
+
+    void missingFileIsNotReadAndSilent()
+    {
+        mdlIniIo io(m_program);
+        io.IniData.DataDirInfo.HyDir = QStringLiteral("kept");
+        const IniLoadResult r = io.LoadIni();
+        QVERIFY(!r.read);
+        QVERIFY(!r.error);
+        QCOMPARE(io.IniData.DataDirInfo.HyDir, QStringLiteral("kept"));
+        QVERIFY(!QFile::exists(path()));
+    }
+
+    void folderInTheWayIsAnError()
+    {
+        QDir(m_dir.path()).mkdir(QStringLiteral("109.in4"));
+        mdlIniIo io(m_program);
+        const IniLoadResult r = io.LoadIni();
+        QDir(m_dir.path()).rmdir(QStringLiteral("109.in4"));
+        QVERIFY(!r.read);
+        QVERIFY(r.error);
+        QCOMPARE(r.error->number, 75);
+        QVERIFY(mdlIniIo::loadErrorMessage(*r.error)
+                    .startsWith(QStringLiteral("エラー Code:75\r\n内容:パス名が無効です。")));
+        QVERIFY(mdlIniIo::loadErrorMessage(*r.error).endsWith(QStringLiteral("\r\nモジュール:mdlIniIo.LoadIni()")));
+    }
+
+    void errorMessages()
+    {
+        const Failure f{380, QStringLiteral("プロパティの値が不正です。")};
+        QCOMPARE(mdlIniIo::loadErrorMessage(f),
+                 QStringLiteral("エラー Code:380\r\n内容:プロパティの値が不正です。\r\nモジュール:mdlIniIo.LoadIni()"));
+        QCOMPARE(mdlIniIo::saveErrorMessage(f), QStringLiteral("エラー Code:380\r\n内容:プロパティの値が不正です。"));
+    }
+
+    void shortFile_data()
+    {
+        QTest::addColumn<int>("keep"); // bytes of the full file kept
+        QTest::addColumn<QString>("hyDir");
+        QTest::addColumn<int>("lastFillZero");
+        const QByteArray full = In4Writer().set("HyDir", QStringLiteral("C:\\hy")).set("DegitUser[24].FillZero", 1).bytes();
+        QTest::newRow("empty file") << 0 << QString() << 0;
+        QTest::newRow("half a count") << 1 << QString() << 0;
+        QTest::newRow("text cut short") << 4 << QStringLiteral("C:") << 0;
+        QTest::newRow("one byte short") << int(full.size() - 1) << QStringLiteral("C:\\hy") << 1;
+        QTest::newRow("two bytes short") << int(full.size() - 2) << QStringLiteral("C:\\hy") << 0;
+        QTest::newRow("whole") << int(full.size()) << QStringLiteral("C:\\hy") << 1;
+    }
+
+    // A file cut anywhere reads what is there and zeros past its end.
+    void shortFile()
+    {
+        QFETCH(int, keep);
+        QFETCH(QString, hyDir);
+        QFETCH(int, lastFillZero);
+        const QByteArray full = In4Writer().set("HyDir", QStringLiteral("C:\\hy")).set("DegitUser[24].FillZero", 1).bytes();
+        writeFile(full.left(keep));
+        mdlIniIo io(m_program);
+        io.IniData.DegitUser[24].FillZero = 7;
+        const IniLoadResult r = io.LoadIni();
+        QVERIFY(r.read);
+        QVERIFY(!r.error);
+        QCOMPARE(io.IniData.DataDirInfo.HyDir, hyDir);
+        QCOMPARE(io.IniData.DegitUser[24].FillZero, lastFillZero);
+    }
+
+    void longFileTailIsIgnoredAndDropped()
+    {
+        const QByteArray file = distinctWriter().bytes();
+        writeFile(file + QByteArray(1000, '\x7F'));
+        mdlIniIo io(m_program);
+        QVERIFY(io.LoadIni().read);
+        QVERIFY(sameRecord(io.IniData, distinctRecord()));
+        QVERIFY(!io.SaveIni());
+        QCOMPARE(readFile(), file);
+    }
+
+    void degitCountIsIgnored_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("0") << 0;
+        QTest::newRow("5") << 5;
+        QTest::newRow("-1") << -1;
+        QTest::newRow("30000") << 30000;
+    }
+
+    void degitCountIsIgnored()
+    {
+        QFETCH(int, count);
+        writeFile(In4Writer().set("DegitCount", count).set("DegitUser[24].Shift", 3).bytes());
+        mdlIniIo io(m_program);
+        QVERIFY(io.LoadIni().read);
+        QCOMPARE(io.IniData.DegitUser[24].Shift, 3);
+        QVERIFY(!io.SaveIni());
+        QCOMPARE(readFile(), In4Writer().set("DegitUser[24].Shift", 3).bytes());
+    }
+
+    void loadClearsCellSettings()
+    {
+        mdlIniIo io(m_program);
+        io.IniData.DegitUser[3].ZeroMode = 2;
+        io.LoadIni();
+        QCOMPARE(io.IniData.DegitUser[3].ZeroMode, 0);
+    }
+
+    void saveFailureIsReported()
+    {
+        const FixedProgramInfo nowhere(m_dir.filePath(QStringLiteral("no/such/folder")));
+        mdlIniIo io(nowhere);
+        const auto f = io.SaveIni();
+        QVERIFY(f);
+        QCOMPARE(f->number, 76);
+        QVERIFY(!QFileInfo::exists(io.iniPath()));
+    }
+
+    void saveLeavesNoTemporaryFiles()
+    {
+        writeFile("old");
+        mdlIniIo io(m_program);
+        QVERIFY(!io.SaveIni());
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("109.in4")});
+        QCOMPARE(readFile().size(), 382);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_mdlIniIo)
+#include "tst_mdlIniIo.moc"
