@@ -3,13 +3,30 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace {
 
 constexpr auto kName = "windows-31j";
 
-QStringEncoder makeEncoder()
+// Opening an ICU converter costs more than converting a stop name, so each
+// thread keeps one of each. An error sticks to a converter, so one that has
+// failed is opened anew, in place: the ICU converter keeps a pointer to its
+// Qt state, so a converter must never be moved or assigned.
+QStringEncoder &encoder()
 {
-    return QStringEncoder(kName, QStringConverter::Flag::Stateless);
+    thread_local std::optional<QStringEncoder> e;
+    if (!e || e->hasError())
+        e.emplace(kName, QStringConverter::Flag::Stateless);
+    return *e;
+}
+
+QStringDecoder &decoder()
+{
+    thread_local std::optional<QStringDecoder> d;
+    if (!d || d->hasError())
+        d.emplace(kName, QStringConverter::Flag::Stateless);
+    return *d;
 }
 
 } // namespace
@@ -18,14 +35,14 @@ namespace Cp932 {
 
 bool isAvailable()
 {
-    return makeEncoder().isValid() && QStringDecoder(kName, QStringConverter::Flag::Stateless).isValid();
+    return encoder().isValid() && decoder().isValid();
 }
 
 QByteArray encode(QStringView text)
 {
-    QStringEncoder encoder = makeEncoder();
-    QByteArray whole = encoder(text);
-    if (!encoder.hasError())
+    QStringEncoder &all = encoder();
+    QByteArray whole = all(text);
+    if (!all.hasError())
         return whole;
 
     // ICU writes FC FC for what it cannot map; go character by character so
@@ -37,7 +54,7 @@ QByteArray encode(QStringView text)
         const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ? 2
             : 1;
-        QStringEncoder one = makeEncoder();
+        QStringEncoder &one = encoder();
         const QByteArray bytes = one(text.mid(i, len));
         if (one.hasError() || bytes.isEmpty())
             out.append('?');
@@ -50,8 +67,7 @@ QByteArray encode(QStringView text)
 
 QString decode(QByteArrayView bytes)
 {
-    QStringDecoder decoder(kName, QStringConverter::Flag::Stateless);
-    return decoder(bytes);
+    return decoder()(bytes);
 }
 
 } // namespace Cp932

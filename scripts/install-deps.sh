@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ clang libclang-rt-14-dev clang-format
+    cmake g++ clang libclang-rt-14-dev clang-format libbenchmark-dev
     qt6-base-dev qt6-translations-l10n
     libsdl2-mixer-dev libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
     libzint-dev

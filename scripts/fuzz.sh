@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang, ASan and UBSan, and runs one.
+#   scripts/fuzz.sh TARGET [SECONDS]     e.g. scripts/fuzz.sh fuzz_hy3 300
+# The corpus grows in fuzz/corpus-TARGET (not kept in git), seeded from the samples.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv [SECONDS]}
+seconds=${2:-300}
+scripts/install-deps.sh
+flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_CXX_FLAGS="$flags" -DBUILD_109_TESTS=OFF -DBUILD_109_BENCH=OFF -DBUILD_109_FUZZ=ON >/dev/null
+cmake --build build-fuzz --parallel "$(nproc)" --target "$target" hy3conv samples
+corpus=fuzz/corpus-$target
+mkdir -p "$corpus"
+case "$target" in
+    fuzz_hy3) printf '\001' | cat - build-fuzz/sampledata/12.hy3 > "$corpus/seed-12" ;;
+    fuzz_csv) cp samples/12.csv "$corpus/seed-12" ;;
+    fuzz_in4) head -c 382 /dev/zero > "$corpus/seed-empty" ;;
+esac
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+exec "build-fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=70000 -print_final_stats=1 "$corpus"
