@@ -14,7 +14,10 @@
 class ByteReader
 {
 public:
-    explicit ByteReader(QByteArrayView bytes) : m_bytes(bytes) { }
+    explicit ByteReader(QByteArrayView bytes)
+        : m_bytes(bytes)
+    {
+    }
 
     qint16 int16() { return qint16(unsignedValue(2)); }
     quint16 uint16() { return quint16(unsignedValue(2)); }

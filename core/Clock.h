@@ -19,7 +19,10 @@ public:
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(QDateTime at) : m_at(std::move(at)) { }
+    explicit FixedClock(QDateTime at)
+        : m_at(std::move(at))
+    {
+    }
     QDateTime now() const override { return m_at; }
     void set(QDateTime at) { m_at = std::move(at); }
     void advanceMs(qint64 ms) { m_at = m_at.addMSecs(ms); }

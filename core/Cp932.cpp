@@ -51,9 +51,8 @@ QByteArray encode(QStringView text)
     out.reserve(whole.size());
     qsizetype i = 0;
     while (i < text.size()) {
-        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ? 2
-            : 1;
+        const qsizetype len =
+            (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
         QStringEncoder &one = encoder();
         const QByteArray bytes = one(text.mid(i, len));
         if (one.hasError() || bytes.isEmpty())

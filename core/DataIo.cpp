@@ -6,9 +6,10 @@
 #include <QFileInfo>
 
 const QString DataIo::MsgNoRouteData = QStringLiteral("指定した系統のデータがありません...");
-const QString DataIo::MsgEmptyRoute = QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります...");
-const QString DataIo::MsgSectionBeyondData
-    = QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.");
+const QString DataIo::MsgEmptyRoute =
+    QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります...");
+const QString DataIo::MsgSectionBeyondData =
+    QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.");
 
 DataIo::DataIo() = default;
 
@@ -68,7 +69,7 @@ HyLoadResult DataIo::LoadHyData(const QString &fareFolder, const QString &routeT
     const QFileInfo info(fileName);
     if (!info.exists())
         return refused(HyLoadResult::NoRouteData, MsgNoRouteData);
-    if (info.isDir())
+    if (!info.isFile()) // a folder or a device under the route's name
         return failed(Failure::of(RuntimeError::PathFileAccess, fileName));
 
     QFile file(fileName);
@@ -86,9 +87,10 @@ HyLoadResult DataIo::LoadHyData(const QString &fareFolder, const QString &routeT
     if (lastStart < KukanNo)
         return refused(HyLoadResult::SectionBeyondData, MsgSectionBeyondData);
 
-    // No valid file of at most 301 rows is larger than this; a larger one is
-    // read only that far and then found short or over-long by the row check.
-    QByteArray whole = head + file.read(Hy3File::maxFileBytes(TableRows) - head.size());
+    // No file of at most 301 rows needs more than this; whatever lies beyond
+    // it is past the last row and never looked at.
+    const qint64 rest = qMin<qint64>(file.size(), Hy3File::maxFileBytes(TableRows)) - head.size();
+    const QByteArray whole = rest > 0 ? head + file.read(rest) : head;
     if (file.error() != QFileDevice::NoError)
         return failed(Failure::of(RuntimeError::DeviceIo, fileName));
     file.close();

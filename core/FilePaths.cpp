@@ -23,7 +23,8 @@ QString resolveIgnoringCase(const QString &path)
         return path;
     const QDir dir = info.dir();
     const QString wanted = info.fileName();
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0) {
             const qsizetype cut = path.size() - wanted.size();

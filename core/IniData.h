@@ -139,7 +139,7 @@ struct IniRecord
     ::CtrlDataInfo CtrlDataInfo;
     ::FormInfo FormInfo;
     std::array<qint32, CustColorCount> CustColors{};
-    qint16 DegitCount = 0;                                 // read and ignored; written as 24
+    qint16 DegitCount = 0;                                // read and ignored; written as 24
     std::array<DegitUserInfo, CellCount + 1> DegitUser{}; // DegitUser[1..24]; [0] unused
 };
 

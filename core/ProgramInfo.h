@@ -35,7 +35,9 @@ class FixedProgramInfo : public ProgramInfo
 public:
     FixedProgramInfo(QString folder, QString fileName = QStringLiteral("109"),
                      QString version = QStringLiteral("0.0.0"))
-        : m_folder(std::move(folder)), m_fileName(std::move(fileName)), m_version(std::move(version))
+        : m_folder(std::move(folder))
+        , m_fileName(std::move(fileName))
+        , m_version(std::move(version))
     {
     }
 

@@ -3,8 +3,8 @@
 #include "ByteStream.h"
 #include "ProgramInfo.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -31,7 +31,10 @@ struct Writer
 
 } // namespace
 
-mdlIniIo::mdlIniIo(const ProgramInfo &program) : m_program(program) { }
+mdlIniIo::mdlIniIo(const ProgramInfo &program)
+    : m_program(program)
+{
+}
 
 QString mdlIniIo::iniPath() const
 {
@@ -74,7 +77,7 @@ IniLoadResult mdlIniIo::LoadIni()
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, Failure::of(RuntimeError::PathFileAccess, path)};
-    const QByteArray bytes = file.read(kMaxFileBytes);
+    const QByteArray bytes = file.read(qMin<qint64>(file.size(), kMaxFileBytes));
     if (file.error() != QFileDevice::NoError)
         return {false, Failure::of(RuntimeError::DeviceIo, path)};
     file.close();
@@ -88,9 +91,8 @@ std::optional<Failure> mdlIniIo::SaveIni()
     const QString path = iniPath();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Failure::of(QFileInfo(path).dir().exists() ? RuntimeError::PathFileAccess
-                                                          : RuntimeError::PathNotFound,
-                           path);
+        return Failure::of(
+            QFileInfo(path).dir().exists() ? RuntimeError::PathFileAccess : RuntimeError::PathNotFound, path);
     const QByteArray bytes = serialize(IniData);
     if (file.write(bytes) != bytes.size() || !file.commit())
         return Failure::of(RuntimeError::DeviceIo, path);

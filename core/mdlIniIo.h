@@ -13,8 +13,8 @@ class ProgramInfo;
 
 struct IniLoadResult
 {
-    bool read = false;             // the file was read; the start-up applies it only then
-    std::optional<Failure> error;  // an error to report (a missing file is not one)
+    bool read = false;            // the file was read; the start-up applies it only then
+    std::optional<Failure> error; // an error to report (a missing file is not one)
 };
 
 // The settings record and its file beside the program (<program>.in4).

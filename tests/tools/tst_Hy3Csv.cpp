@@ -48,7 +48,9 @@ private slots:
         odd.row({QByteArray(" lead"), 0, {}});
         odd.row({QByteArray(), 5, {{24, -1}}});
         odd.row({QByteArray("line\nbreak"), 0, {}});
-        odd.row({QByteArray("\x95\xB6\x89\xBB\x83\x5A\x83\x93\x83\x5E\x81\x5B\x91\x4F"), 6, {}}); // 文化センター前
+        odd.row({QByteArray("\x95\xB6\x89\xBB\x83\x5A\x83\x93\x83\x5E\x81\x5B\x91\x4F"),
+                 6,
+                 {}}); // 文化センター前
         QTest::newRow("awkward names") << odd.bytes();
     }
 
@@ -126,17 +128,21 @@ private slots:
         for (int i = 1; i <= 302; ++i)
             tooMany += "S,1\n";
         QTest::newRow("302 rows") << tooMany << 303 << "more than 301 rows";
-        QTest::newRow("32768") << QByteArray("A,1\nB,2,32768\n") << 2 << "column c1: 32768 is outside -32768..32767";
+        QTest::newRow("32768") << QByteArray("A,1\nB,2,32768\n") << 2
+                               << "column c1: 32768 is outside -32768..32767";
         QTest::newRow("-32769") << QByteArray("A,-32769\n") << 1 << "column seiri: -32769 is outside";
         QTest::newRow("huge") << QByteArray("A,1,99999999999999999999\n") << 1 << "column c1";
-        QTest::newRow("not a number") << QByteArray("A,1,12x\n") << 1 << "column c1: \"12x\" is not a whole number";
+        QTest::newRow("not a number")
+            << QByteArray("A,1,12x\n") << 1 << "column c1: \"12x\" is not a whole number";
         QTest::newRow("not cp932") << QByteArray("A\n\xE2\x88\x92,1\n") << 2 << "code page 932 cannot hold";
         QTest::newRow("emoji") << QByteArray("\xF0\x9F\x9A\x8C,1\n") << 1 << "code page 932 cannot hold";
         QTest::newRow("unclosed quote") << QByteArray("A,1\n\"B,2\nC,3\n") << 2 << "not closed";
         QTest::newRow("text after quote") << QByteArray("\"A\"B,1\n") << 1 << "after the closing quote";
         QTest::newRow("quote inside") << QByteArray("A\"B,1\n") << 1 << "quote inside";
-        QTest::newRow("line after a quoted break") << QByteArray("\"a\nb\",1\nC,x\n") << 3 << "not a whole number";
-        QTest::newRow("too many columns") << "A,1" + QByteArray(",0").repeated(150) + ",5\n" << 1 << "more than 152 columns";
+        QTest::newRow("line after a quoted break")
+            << QByteArray("\"a\nb\",1\nC,x\n") << 3 << "not a whole number";
+        QTest::newRow("too many columns") << "A,1" + QByteArray(",0").repeated(150) + ",5\n"
+                                          << 1 << "more than 152 columns";
         QTest::newRow("not utf-8") << QByteArray("A,1\n\x89\x5E,2\n") << 2 << "not UTF-8";
     }
 

@@ -46,7 +46,10 @@ struct Record
 class Splitter
 {
 public:
-    explicit Splitter(const QString &text) : m_text(text) { }
+    explicit Splitter(const QString &text)
+        : m_text(text)
+    {
+    }
 
     std::variant<std::optional<Record>, Refusal> next()
     {
@@ -95,7 +98,8 @@ public:
                 return Refusal{m_line, QStringLiteral("text after the closing quote of a field")};
             } else if (c == u'"') {
                 if (!field.isEmpty())
-                    return Refusal{m_line, QStringLiteral("a quote inside a field that does not start with one")};
+                    return Refusal{m_line,
+                                   QStringLiteral("a quote inside a field that does not start with one")};
                 inQuotes = true;
                 wasQuoted = true;
                 quoteLine = m_line;
@@ -155,8 +159,8 @@ std::variant<Csv, Refusal> toCsv(QByteArrayView hy3)
         text += fields.join(u',') + u'\n';
     }
     if (rows.endOffset < hy3.size())
-        out.warnings << QStringLiteral("%1 bytes after the last row are left out")
-                            .arg(hy3.size() - rows.endOffset);
+        out.warnings
+            << QStringLiteral("%1 bytes after the last row are left out").arg(hy3.size() - rows.endOffset);
     out.text = text.toUtf8();
     return out;
 }
@@ -202,14 +206,18 @@ std::variant<QByteArray, Refusal> fromCsv(QByteArrayView csv)
                 continue;
         }
         if (int(rows.size()) == MaxRows)
-            return Refusal{rec->line, QStringLiteral("more than %1 rows; a route holds at most %1").arg(MaxRows)};
+            return Refusal{rec->line,
+                           QStringLiteral("more than %1 rows; a route holds at most %1").arg(MaxRows)};
 
         HyRecord row;
         row.TeiName = fields[0];
         if (const auto bad = firstUnholdable(row.TeiName))
-            return Refusal{rec->line, QStringLiteral("the name holds \"%1\", which code page 932 cannot hold").arg(*bad)};
+            return Refusal{
+                rec->line,
+                QStringLiteral("the name holds \"%1\", which code page 932 cannot hold").arg(*bad)};
         if (Cp932::encode(row.TeiName).size() > Hy3File::MaxNameBytes)
-            return Refusal{rec->line, QStringLiteral("the name is longer than %1 bytes").arg(Hy3File::MaxNameBytes)};
+            return Refusal{rec->line,
+                           QStringLiteral("the name is longer than %1 bytes").arg(Hy3File::MaxNameBytes)};
         for (qsizetype f = 1; f < fields.size(); ++f) {
             const QString value = fields[f].trimmed();
             if (f >= kFields) {
@@ -222,11 +230,13 @@ std::variant<QByteArray, Refusal> fromCsv(QByteArrayView csv)
             bool ok = false;
             const qlonglong n = value.toLongLong(&ok);
             if (!ok)
-                return Refusal{rec->line, QStringLiteral("column %1: \"%2\" is not a whole number")
-                                              .arg(columnName(int(f)), value)};
+                return Refusal{
+                    rec->line,
+                    QStringLiteral("column %1: \"%2\" is not a whole number").arg(columnName(int(f)), value)};
             if (n < -32768 || n > 32767)
-                return Refusal{rec->line, QStringLiteral("column %1: %2 is outside -32768..32767")
-                                              .arg(columnName(int(f)), value)};
+                return Refusal{
+                    rec->line,
+                    QStringLiteral("column %1: %2 is outside -32768..32767").arg(columnName(int(f)), value)};
             if (f == 1)
                 row.SeiriNo = qint16(n);
             else
