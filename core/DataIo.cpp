@@ -2,6 +2,7 @@
 
 #include "FilePaths.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -67,8 +68,11 @@ HyLoadResult DataIo::LoadHyData(const QString &fareFolder, const QString &routeT
 
     // Existence check. QFile::open(ReadOnly) never creates a file.
     const QFileInfo info(fileName);
-    if (!info.exists())
+    if (!info.exists()) {
+        if (!info.dir().exists())
+            return failed(Failure::of(RuntimeError::PathNotFound, info.path()));
         return refused(HyLoadResult::NoRouteData, MsgNoRouteData);
+    }
     if (!info.isFile()) // a folder or a device under the route's name
         return failed(Failure::of(RuntimeError::PathFileAccess, fileName));
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace FilePaths {
 
@@ -32,6 +33,21 @@ QString resolveIgnoringCase(const QString &path)
         }
     }
     return path;
+}
+
+std::optional<Failure> writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered, so that a short write shows in write()'s count: through the
+    // buffer a disk that fills up half way can still end in a commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int number =
+            QFileInfo(path).dir().exists() ? RuntimeError::PathFileAccess : RuntimeError::PathNotFound;
+        return Failure::of(number, path + QStringLiteral(": ") + file.errorString());
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return Failure::of(RuntimeError::DeviceIo, path + QStringLiteral(": ") + file.errorString());
+    return std::nullopt;
 }
 
 } // namespace FilePaths

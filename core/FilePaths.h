@@ -1,6 +1,11 @@
 #pragma once
 
+#include "RuntimeError.h"
+
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace FilePaths {
 
@@ -14,5 +19,12 @@ QString withTrailingSeparator(const QString &folder);
 // the same folder whose name differs only in letter case (12.HY3 for 12.hy3),
 // or the path unchanged when there is none.
 QString resolveIgnoringCase(const QString &path);
+
+// Replaces the file with these bytes, or leaves it as it was: the bytes go to
+// a temporary file beside it that is renamed over it only once complete.
+// On failure: 76 when the folder is missing, 75 when the file cannot be
+// opened, 57 when writing fails; the description ends with the system's
+// own words.
+std::optional<Failure> writeWhole(const QString &path, const QByteArray &bytes);
 
 } // namespace FilePaths

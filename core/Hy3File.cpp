@@ -54,6 +54,7 @@ std::variant<Rows, Failure> readRows(QByteArrayView file, int maxRows, const QSt
 
 QByteArray write(const std::vector<HyRecord> &rows)
 {
+    Q_ASSERT(rows.size() <= 32767);
     ByteWriter writer;
     writer.int16(qint16(rows.size()));
     for (const HyRecord &rec : rows) {

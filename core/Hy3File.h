@@ -54,7 +54,7 @@ struct Rows
 // (input past end) naming the row that the file ends inside.
 std::variant<Rows, Failure> readRows(QByteArrayView file, int maxRows, const QString &fileName);
 
-// The file for these rows. Names are written in code page 932; a name longer
+// The file for these rows; at most 32767 of them. Names are written in code page 932; a name longer
 // than 65535 bytes is cut at its last whole character.
 QByteArray write(const std::vector<HyRecord> &rows);
 

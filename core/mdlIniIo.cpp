@@ -1,12 +1,11 @@
 #include "mdlIniIo.h"
 
 #include "ByteStream.h"
+#include "FilePaths.h"
 #include "ProgramInfo.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -89,13 +88,8 @@ IniLoadResult mdlIniIo::LoadIni()
 std::optional<Failure> mdlIniIo::SaveIni()
 {
     const QString path = iniPath();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failure::of(
-            QFileInfo(path).dir().exists() ? RuntimeError::PathFileAccess : RuntimeError::PathNotFound, path);
-    const QByteArray bytes = serialize(IniData);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Failure::of(RuntimeError::DeviceIo, path);
+    if (auto failure = FilePaths::writeWhole(path, serialize(IniData)))
+        return failure;
     IniData.DegitCount = IniRecord::CellCount;
     return std::nullopt;
 }

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ clang libclang-rt-14-dev clang-format libbenchmark-dev
+    cmake make g++ clang libclang-rt-14-dev clang-format libbenchmark-dev
     qt6-base-dev qt6-translations-l10n
     libsdl2-mixer-dev libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
     libzint-dev
@@ -18,8 +18,10 @@ contrib_packages=(hts-voice-nitech-jp-atr503-m001)
 
 if [ "$(id -u)" -eq 0 ]; then
     sudo=()
-else
+elif command -v sudo >/dev/null; then
     sudo=(sudo)
+else
+    sudo=(missing-sudo)
 fi
 apt_get=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300)
 
@@ -34,21 +36,25 @@ done
 if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
+if [ "${sudo[*]}" = missing-sudo ]; then
+    echo "install-deps: these packages are missing and installing them needs root or sudo: ${missing[*]}" >&2
+    exit 1
+fi
 
 contrib_file=/etc/apt/sources.list.d/109-contrib.sources
 contrib_list=/etc/apt/sources.list.d/109-contrib.list
 
-# Writes a contrib twin of every stanza of the system's own deb822 sources,
-# keeping its URIs, Suites and Signed-By.
+# Writes a contrib twin of every enabled binary stanza of the system's own
+# deb822 sources, keeping its URIs, Suites and Signed-By.
 contrib_from_deb822() {
     awk '
         function flush() {
-            if (types ~ /deb/ && uris != "" && suites != "") {
+            if ((" " types " ") ~ / deb / && enabled !~ /^[Nn][Oo]$/ && uris != "" && suites != "") {
                 printf "Types: deb\nURIs: %s\nSuites: %s\nComponents: contrib\n", uris, suites
                 if (signed != "") printf "Signed-By: %s\n", signed
                 printf "\n"
             }
-            types = uris = suites = signed = ""
+            types = uris = suites = signed = enabled = ""
         }
         /^[[:space:]]*$/ { flush(); next }
         /^#/ { next }
@@ -56,13 +62,15 @@ contrib_from_deb822() {
         /^URIs:/ { sub(/^URIs:[[:space:]]*/, ""); uris = $0 }
         /^Suites:/ { sub(/^Suites:[[:space:]]*/, ""); suites = $0 }
         /^Signed-By:/ { sub(/^Signed-By:[[:space:]]*/, ""); signed = $0 }
+        /^Enabled:/ { sub(/^Enabled:[[:space:]]*/, ""); enabled = $0 }
         END { flush() }
     ' "$1"
 }
 
-# The one-line format: "deb [options] URI suite components...".
+# The one-line format: "deb [options] URI suite components..."; an
+# installation disc's line is left out.
 contrib_from_list() {
-    awk '/^[[:space:]]*deb[[:space:]]/ {
+    awk '/^[[:space:]]*deb[[:space:]]/ && !/[[:space:]]cdrom:/ {
             line = $1; i = 2
             if ($2 ~ /^\[/) { while ($i !~ /\]$/) { line = line " " $i; i++ } line = line " " $i; i++ }
             printf "%s %s %s contrib\n", line, $i, $(i + 1)

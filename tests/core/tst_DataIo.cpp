@@ -103,6 +103,10 @@ private slots:
         QTest::newRow("count beyond rows")
             << Hy3Writer().numberedRows(2).count(9).bytes() << 1 << int(HyLoadResult::Failed)
             << QStringLiteral("ファイルにこれ以上データがありません。\r\n(5.hy3 の 3 行目)") << 9 << 62;
+        QTest::newRow("one byte") << QByteArray("\x05") << 1 << int(HyLoadResult::Failed)
+                                  << QStringLiteral(
+                                         "ファイルにこれ以上データがありません。\r\n(5.hy3 の 1 行目)")
+                                  << 5 << 62;
         QTest::newRow("name runs past end")
             << Hy3Writer().count(1).bytes() + QByteArray("\xFF\xFF") << 0 << int(HyLoadResult::Failed)
             << QStringLiteral("ファイルにこれ以上データがありません。\r\n(5.hy3 の 1 行目)") << 1 << 62;
@@ -168,6 +172,15 @@ private slots:
         QCOMPARE(io.HyTable[2].TeiName, QStringLiteral("T2"));
         for (int r = 3; r <= DataIo::TableRows; ++r)
             QVERIFY2(io.HyTable[r] == HyRecord(), qPrintable(QString::number(r)));
+    }
+
+    void missingFolderIsAFailure()
+    {
+        DataIo io;
+        io.KukanNo = 1;
+        const HyLoadResult r = io.LoadHyData(folder() + QStringLiteral("nowhere/"), QStringLiteral("1"));
+        QCOMPARE(r.outcome, HyLoadResult::Failed);
+        QCOMPARE(r.failure.number, 76);
     }
 
     void existenceCheckCreatesNothing()

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 // Gives every field of the record a value of its own, so that a swapped pair
@@ -270,6 +273,29 @@ private slots:
         QVERIFY(f);
         QCOMPARE(f->number, 76);
         QVERIFY(!QFileInfo::exists(io.iniPath()));
+    }
+
+    // A write that fails half way (here: the file size limit) keeps the old file.
+    void failedSaveKeepsTheOldFile()
+    {
+        const QByteArray old = distinctWriter().bytes();
+        writeFile(old);
+        mdlIniIo io(m_program);
+        io.IniData.DataDirInfo.HyDir = QString(4000, u'x');
+
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        rlimit small = saved;
+        small.rlim_cur = 1024;
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const auto f = io.SaveIni();
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QVERIFY(f);
+        QCOMPARE(f->number, 57);
+        QCOMPARE(readFile(), old);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("109.in4")});
     }
 
     void saveLeavesNoTemporaryFiles()

@@ -46,6 +46,7 @@ private slots:
         odd.row({QByteArray("a,b"), -1, {{1, -32768}, {150, 32767}}});
         odd.row({QByteArray("say \"hi\""), 0, {}});
         odd.row({QByteArray(" lead"), 0, {}});
+        odd.row({QByteArray("\x96\x6B\x81\x40\x8C\xFB\x09tab"), 0, {}}); // 北　口<TAB>tab
         odd.row({QByteArray(), 5, {{24, -1}}});
         odd.row({QByteArray("line\nbreak"), 0, {}});
         odd.row({QByteArray("\x95\xB6\x89\xBB\x83\x5A\x83\x93\x83\x5E\x81\x5B\x91\x4F"),
@@ -144,6 +145,9 @@ private slots:
         QTest::newRow("too many columns") << "A,1" + QByteArray(",0").repeated(150) + ",5\n"
                                           << 1 << "more than 152 columns";
         QTest::newRow("not utf-8") << QByteArray("A,1\n\x89\x5E,2\n") << 2 << "not UTF-8";
+        QTest::newRow("not utf-8 after CR lines") << QByteArray("A,1\rB,2\r\nC\xFF,3\n") << 3 << "not UTF-8";
+        QTest::newRow("thousands of commas") << "A,1" + QByteArray(100000, ',') + "\n"
+                                             << 1 << "more than 152 columns";
     }
 
     void refusals()

@@ -12,13 +12,13 @@ namespace Hy3Csv {
 namespace {
 
 constexpr int kFields = 2 + HyRecord::ColCount;
+constexpr int kMaxFields = 4 * kFields;
 
 QString quoted(const QString &field)
 {
-    static const QString special = QStringLiteral(",\" \r\n");
     bool needs = false;
     for (QChar c : field)
-        needs = needs || special.contains(c);
+        needs = needs || c == u',' || c == u'"' || c.isSpace();
     if (!needs)
         return field;
     QString out = field;
@@ -85,6 +85,9 @@ public:
                 continue;
             }
             if (c == u',') {
+                // Spreadsheets add a few empty columns; thousands are not a route.
+                if (rec.fields.size() >= kMaxFields)
+                    return Refusal{rec.line, QStringLiteral("more than %1 columns").arg(kFields)};
                 rec.fields << field;
                 field.clear();
                 wasQuoted = false;
@@ -173,16 +176,20 @@ std::variant<QByteArray, Refusal> fromCsv(QByteArrayView csv)
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8(csv);
     if (utf8.hasError()) {
+        // Lines end in LF, CR LF or a lone CR, as the splitter counts them.
         int line = 1;
-        for (QByteArrayView rest = csv; !rest.isEmpty(); ++line) {
-            const qsizetype nl = rest.indexOf('\n');
-            const QByteArrayView one = nl < 0 ? rest : rest.first(nl);
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= csv.size(); ++i) {
+            if (i < csv.size() && csv[i] != '\n' && csv[i] != '\r')
+                continue;
             QStringDecoder probe(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-            const QString decoded = probe(one);
-            Q_UNUSED(decoded);
+            const QString decoded = probe(csv.sliced(start, i - start));
             if (probe.hasError())
                 return Refusal{line, QStringLiteral("the text is not UTF-8")};
-            rest = nl < 0 ? QByteArrayView() : rest.sliced(nl + 1);
+            if (i + 1 < csv.size() && csv[i] == '\r' && csv[i + 1] == '\n')
+                ++i;
+            ++line;
+            start = i + 1;
         }
         return Refusal{0, QStringLiteral("the text is not UTF-8")};
     }

@@ -1,11 +1,11 @@
 // hy3conv: converts route fare data (.hy3) to CSV and back, so that routes can
 // be written in a spreadsheet.
 
+#include "FilePaths.h"
 #include "Hy3Csv.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -44,9 +44,8 @@ std::optional<QByteArray> readAll(const QString &path, qint64 limit)
 // Writes beside the target and renames, so a failed run leaves no half file.
 bool writeAll(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        say(QStringLiteral("hy3conv: %1: %2").arg(path, file.errorString()));
+    if (const auto failure = FilePaths::writeWhole(path, bytes)) {
+        say(QStringLiteral("hy3conv: ") + failure->description.section(QStringLiteral("\r\n"), 1));
         return false;
     }
     return true;
