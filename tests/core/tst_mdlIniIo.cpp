@@ -297,15 +297,6 @@ private slots:
         QCOMPARE(readFile(), old);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("109.in4")});
     }
-
-    void saveLeavesNoTemporaryFiles()
-    {
-        writeFile("old");
-        mdlIniIo io(m_program);
-        QVERIFY(!io.SaveIni());
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("109.in4")});
-        QCOMPARE(readFile().size(), 382);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_mdlIniIo)

@@ -63,7 +63,6 @@ private slots:
         QCOMPARE(LenB_ASCII(got), wanted);
     }
 
-    void osName() { QVERIFY(!GetOsInfo().isEmpty()); }
 };
 
 QTEST_GUILESS_MAIN(tst_ByteStrings)
