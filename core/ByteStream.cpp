@@ -36,8 +36,9 @@ void ByteWriter::unsignedValue(quint32 v, int size)
         m_data.append(char((v >> (8 * i)) & 0xFF));
 }
 
-void ByteWriter::textBytes(QByteArrayView cp932)
+void ByteWriter::text(const QString &v)
 {
+    const QByteArray cp932 = Cp932::encode(v);
     qsizetype n = cp932.size();
     if (n > MaxTextBytes) {
         // Walk whole characters so that the cut never leaves half of one.
@@ -52,9 +53,4 @@ void ByteWriter::textBytes(QByteArrayView cp932)
     }
     unsignedValue(quint32(n), 2);
     m_data.append(cp932.first(n));
-}
-
-void ByteWriter::text(const QString &v)
-{
-    textBytes(Cp932::encode(v));
 }

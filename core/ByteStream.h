@@ -32,7 +32,6 @@ public:
 
     qsizetype position() const { return m_pos; }
     qsizetype remaining() const { return m_bytes.size() - m_pos; }
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
     bool isShort() const { return m_short; }
 
 private:
@@ -53,7 +52,6 @@ public:
     // Code page 932 bytes after a 16-bit count. A text longer than the count
     // can hold is cut at the last whole character that fits.
     void text(const QString &v);
-    void textBytes(QByteArrayView cp932);
 
     const QByteArray &data() const { return m_data; }
 

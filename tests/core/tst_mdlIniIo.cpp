@@ -203,28 +203,26 @@ private slots:
 
     void shortFile_data()
     {
-        QTest::addColumn<int>("keep"); // bytes of the full file kept
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("hyDir");
         QTest::addColumn<int>("lastFillZero");
         const QByteArray full =
             In4Writer().set("HyDir", QStringLiteral("C:\\hy")).set("DegitUser[24].FillZero", 1).bytes();
-        QTest::newRow("empty file") << 0 << QString() << 0;
-        QTest::newRow("half a count") << 1 << QString() << 0;
-        QTest::newRow("text cut short") << 4 << QStringLiteral("C:") << 0;
-        QTest::newRow("one byte short") << int(full.size() - 1) << QStringLiteral("C:\\hy") << 1;
-        QTest::newRow("two bytes short") << int(full.size() - 2) << QStringLiteral("C:\\hy") << 0;
-        QTest::newRow("whole") << int(full.size()) << QStringLiteral("C:\\hy") << 1;
+        QTest::newRow("empty file") << full.left(0) << QString() << 0;
+        QTest::newRow("half a count") << full.left(1) << QString() << 0;
+        QTest::newRow("text cut short") << full.left(4) << QStringLiteral("C:") << 0;
+        QTest::newRow("one byte short") << full.chopped(1) << QStringLiteral("C:\\hy") << 1;
+        QTest::newRow("two bytes short") << full.chopped(2) << QStringLiteral("C:\\hy") << 0;
+        QTest::newRow("whole") << full << QStringLiteral("C:\\hy") << 1;
     }
 
     // A file cut anywhere reads what is there and zeros past its end.
     void shortFile()
     {
-        QFETCH(int, keep);
+        QFETCH(QByteArray, file);
         QFETCH(QString, hyDir);
         QFETCH(int, lastFillZero);
-        const QByteArray full =
-            In4Writer().set("HyDir", QStringLiteral("C:\\hy")).set("DegitUser[24].FillZero", 1).bytes();
-        writeFile(full.left(keep));
+        writeFile(file);
         mdlIniIo io(m_program);
         io.IniData.DegitUser[24].FillZero = 7;
         const IniLoadResult r = io.LoadIni();
