@@ -1,0 +1,37 @@
+#include "Fonts.h"
+
+#include <QFont>
+#include <QFontInfo>
+
+const std::vector<FontSubstitution> &fontSubstitutions()
+{
+    // Segment digits: fonts-dseg. Dot glyph source and labels: the IPA fonts.
+    static const std::vector<FontSubstitution> table{
+        {QStringLiteral("M_DegitA"), QStringLiteral("DSEG7 Classic")},
+        {QStringLiteral("M_DegitB"), QStringLiteral("DSEG7 Modern")},
+        {QStringLiteral("M_DegitC"), QStringLiteral("DSEG7 Classic Mini")},
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")},
+        {QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho")},
+        {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")},
+    };
+    return table;
+}
+
+void installFontSubstitutions()
+{
+    for (const FontSubstitution &s : fontSubstitutions()) {
+        if (!QFont::substitutes(s.name).contains(s.family, Qt::CaseInsensitive))
+            QFont::insertSubstitution(s.name, s.family);
+    }
+}
+
+QStringList unresolvedFonts()
+{
+    QStringList missing;
+    for (const FontSubstitution &s : fontSubstitutions()) {
+        QFont font(s.name);
+        if (QFontInfo(font).family() != s.family)
+            missing << QStringLiteral("%1 (%2)").arg(s.name, s.family);
+    }
+    return missing;
+}
