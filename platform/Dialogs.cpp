@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "DigitSettingsDialog.h"
+
 #include <QMessageBox>
 
 Dialogs::Answer QtDialogs::MsgBox(QWidget *owner, const QString &text, Buttons buttons, Icon icon,
@@ -47,4 +49,15 @@ Dialogs::Answer QtDialogs::MsgBox(QWidget *owner, const QString &text, Buttons b
     default:
         return buttons == YesNo ? AnsweredNo : (buttons == OkCancel ? AnsweredCancel : AnsweredOk);
     }
+}
+
+qint32 QtDialogs::Call_dlg100(QWidget *owner, qint16 Keta, qint16 &ZeroMode, qint16 &Shift, qint16 &FillZero)
+{
+    DigitSettingsDialog dialog(owner, Keta, ZeroMode, Shift, FillZero);
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
+    ZeroMode = dialog.zeroMode();
+    Shift = dialog.shift();
+    FillZero = dialog.fillZero();
+    return 1;
 }

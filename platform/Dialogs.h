@@ -21,6 +21,11 @@ public:
     // Lines of text are separated by CR LF, as the messages are written.
     virtual Answer MsgBox(QWidget *owner, const QString &text, Buttons buttons = Ok, Icon icon = NoIcon,
                           const QString &title = appTitle()) = 0;
+
+    // The digit-settings dialog of a numeric cell. Returns 1 when confirmed, with the three
+    // values as the user left them; 0 when cancelled, with the values as they came in.
+    virtual qint32 Call_dlg100(QWidget *owner, qint16 Keta, qint16 &ZeroMode, qint16 &Shift,
+                               qint16 &FillZero) = 0;
 };
 
 // The real dialogs, with Qt's own widgets.
@@ -29,4 +34,6 @@ class QtDialogs : public Dialogs
 public:
     Answer MsgBox(QWidget *owner, const QString &text, Buttons buttons, Icon icon,
                   const QString &title) override;
+    qint32 Call_dlg100(QWidget *owner, qint16 Keta, qint16 &ZeroMode, qint16 &Shift,
+                       qint16 &FillZero) override;
 };

@@ -26,4 +26,30 @@ public:
             return answers.takeFirst();
         return buttons == YesNo ? AnsweredYes : AnsweredOk;
     }
+
+    // Digit-settings dialog: each call is recorded with the values it was given; a scripted
+    // reply (result and the values "left by the user") is taken from the front, else Cancel.
+    struct DigitSettings
+    {
+        qint16 Keta = 0, ZeroMode = 0, Shift = 0, FillZero = 0;
+    };
+    struct DigitReply
+    {
+        qint32 result;
+        qint16 ZeroMode, Shift, FillZero;
+    };
+    QList<DigitSettings> digitDialogs;
+    QList<DigitReply> digitReplies;
+
+    qint32 Call_dlg100(QWidget *, qint16 Keta, qint16 &ZeroMode, qint16 &Shift, qint16 &FillZero) override
+    {
+        digitDialogs.append({Keta, ZeroMode, Shift, FillZero});
+        if (digitReplies.isEmpty())
+            return 0;
+        const DigitReply reply = digitReplies.takeFirst();
+        ZeroMode = reply.ZeroMode;
+        Shift = reply.Shift;
+        FillZero = reply.FillZero;
+        return reply.result;
+    }
 };
