@@ -179,6 +179,11 @@ void DegitElement::paintEvent(QPaintEvent *)
 
 void DegitElement::resizeEvent(QResizeEvent *event)
 {
+    QWidget::resizeEvent(event);
+    // A hidden widget gets its resize late; a surface already of this size is up to date.
+    const qreal ratio = devicePixelRatioF();
+    if (m_surface.size() == (QSizeF(size()) * ratio).toSize() && m_surface.devicePixelRatio() == ratio)
+        return;
     // The surface keeps what it shows; new parts show the background.
     QImage previous = m_surface;
     clearedSurface();
@@ -186,7 +191,7 @@ void DegitElement::resizeEvent(QResizeEvent *event)
         QPainter painter(&m_surface);
         painter.drawImage(0, 0, previous);
     }
-    QWidget::resizeEvent(event);
+    surfaceResized();
 }
 
 void DegitElement::mouseDoubleClickEvent(QMouseEvent *event)

@@ -79,6 +79,8 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Called when the surface has taken a new size.
+    virtual void surfaceResized() { }
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
     Dialogs &m_dialogs;

@@ -9,8 +9,6 @@
 // or "-1" stays the text it is.
 namespace DegitText {
 
-bool isNumber(const QVariant &value);
-
 // The value after the zero handling of ZeroMode 0..3; any other mode leaves it.
 QVariant zeroHandled(const QVariant &value, int zeroMode);
 

@@ -88,9 +88,3 @@ void M_DegitEm::DrawDegit(const QVariant &value, qint32 unlitColor, qint32 litCo
     painter.scale(target.width() / frame.width(), target.height() / frame.height());
     painter.drawPicture(0, 0, picture);
 }
-
-void M_DegitEm::resizeEvent(QResizeEvent *event)
-{
-    DegitElement::resizeEvent(event);
-    redraw();
-}

@@ -17,5 +17,5 @@ public:
 
 protected:
     void DrawDegit(const QVariant &value, qint32 unlitColor, qint32 litColor) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void surfaceResized() override { redraw(); }
 };

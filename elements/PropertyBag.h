@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariant>
 
+#include "VariantNumber.h"
+
 // The stored design of a display element: named values in the order the
 // element wrote them. A value equal to its default is left out, so reading a
 // key that is not there yields the default the reader gives.
@@ -13,7 +15,9 @@ public:
     void write(const QString &key, const QVariant &value, const QVariant &defaultValue)
     {
         // Numbers compare by value across widths; a text never equals a number.
-        if (value == defaultValue)
+        const bool same =
+            value.typeId() == defaultValue.typeId() || (isNumber(value) && isNumber(defaultValue));
+        if (same && value == defaultValue)
             return;
         for (auto &entry : m_entries) {
             if (entry.first == key) {
