@@ -1,0 +1,69 @@
+// Redrawing fare cells: one M_DegitEm (record, font, play) and a board of 24.
+
+#include "Dialogs.h"
+#include "Fonts.h"
+#include "M_DegitEm.h"
+
+#include <QApplication>
+#include <memory>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NoDialogs : public Dialogs
+{
+public:
+    Answer MsgBox(QWidget *, const QString &, Buttons, Icon, const QString &) override { return AnsweredOk; }
+    qint32 Call_dlg100(QWidget *, qint16, qint16 &, qint16 &, qint16 &) override { return 0; }
+};
+
+NoDialogs dialogs;
+
+// A board cell's size on the fare display window.
+constexpr QSize CellSize(72, 33);
+
+} // namespace
+
+static void DegitEmRedraw(benchmark::State &state)
+{
+    M_DegitEm cell(dialogs);
+    cell.resize(CellSize);
+    int fare = 150;
+    for (auto _ : state) {
+        cell.setValue(fare);
+        fare = fare == 990 ? 150 : fare + 10;
+    }
+}
+BENCHMARK(DegitEmRedraw)->Unit(benchmark::kMicrosecond);
+
+static void BoardOf24(benchmark::State &state)
+{
+    QWidget board;
+    std::vector<M_DegitEm *> cells;
+    for (int i = 0; i < 24; ++i) {
+        auto *cell = new M_DegitEm(dialogs, &board);
+        cell->resize(CellSize);
+        cells.push_back(cell);
+    }
+    int step = 0;
+    for (auto _ : state) {
+        for (int i = 0; i < 24; ++i)
+            cells[i]->setValue(150 + 10 * ((i + step) % 60));
+        ++step;
+    }
+}
+BENCHMARK(BoardOf24)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
