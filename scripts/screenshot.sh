@@ -4,6 +4,8 @@
 #   scripts/screenshot.sh OUT.png [xdotool arguments ...]
 # e.g. scripts/screenshot.sh /tmp/board.png key 1 key 2
 # Uses the Release build of ./run (build-release/); builds it when missing.
+# SCREENSHOT_PROGRAM=path runs another program instead, e.g. a test page:
+#   SCREENSHOT_PROGRAM=build/tests/page_Degit scripts/screenshot.sh /tmp/cells.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:?usage: scripts/screenshot.sh OUT.png [xdotool arguments ...]}
@@ -23,7 +25,11 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 wm=$!
-(cd build-release/sampledata && SDL_AUDIODRIVER=dummy exec ../109) &
+if [ -n "${SCREENSHOT_PROGRAM:-}" ]; then
+    SDL_AUDIODRIVER=dummy "$SCREENSHOT_PROGRAM" &
+else
+    (cd build-release/sampledata && SDL_AUDIODRIVER=dummy exec ../109) &
+fi
 app=$!
 sleep 2
 if [ $# -gt 0 ]; then

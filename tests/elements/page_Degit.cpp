@@ -1,6 +1,8 @@
 // A test page of numeric cells in every typeface and size, to look at.
 //   page_Degit            shows the page (run under Xvfb for a screenshot)
 //   page_Degit OUT.png    renders it offscreen and saves it
+//   page_Degit --dialog   shows the digit-settings dialog of a four-place cell
+#include "Dialogs.h"
 #include "Fonts.h"
 #include "M_Degit.h"
 #include "M_DegitEm.h"
@@ -15,6 +17,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     installFontSubstitutions();
     FakeDialogs dialogs;
+    if (argc > 1 && QByteArray(argv[1]) == "--dialog") {
+        qint16 zeroMode = 1, shift = 0, fillZero = 2;
+        QtDialogs().Call_dlg100(nullptr, 4, zeroMode, shift, fillZero);
+        return 0;
+    }
 
     QWidget page;
     page.setWindowTitle(QStringLiteral("M_Degit / M_DegitEm"));
