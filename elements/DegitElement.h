@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 
 class Dialogs;
 class PropertyBag;
@@ -73,6 +74,8 @@ protected:
     virtual void DrawDegit(const QVariant &value, qint32 unlitColor, qint32 litColor) = 0;
     void redraw();
     void markChanged(const char *name);
+    // At most Keta - 1, at least 0: a shift never blanks every place.
+    qint16 clampedShift(qint16 shift) const { return qint16(std::max(std::min<int>(shift, m_Keta - 1), 0)); }
 
     // The persistent surface, cleared to the background, ready for a redraw.
     QImage &clearedSurface();

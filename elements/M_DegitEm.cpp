@@ -29,10 +29,7 @@ M_DegitEm::M_DegitEm(Dialogs &dialogs, QWidget *parent)
 
 void M_DegitEm::setShift(qint16 New_Shift)
 {
-    qint16 shift = New_Shift > m_Keta - 1 ? qint16(m_Keta - 1) : New_Shift;
-    if (shift < 0)
-        shift = 0;
-    m_Shift = shift;
+    m_Shift = clampedShift(New_Shift);
     redraw();
     markChanged("Shift");
 }
