@@ -128,6 +128,12 @@ void OpenJTalkSpeech::startSynthesis()
 {
     if (m_process || m_queue.isEmpty() || !m_ready.isEmpty())
         return;
+    if (!QFileInfo(m_setup.program).isExecutable()) {
+        // Gone since it was found: the caller reads the failure from Status().
+        m_queue.clear();
+        m_status = StatusFailed;
+        return;
+    }
     const QString piece = m_queue.takeFirst();
     const quint64 generation = m_generation;
     auto *process = new QProcess(this);
@@ -142,11 +148,6 @@ void OpenJTalkSpeech::startSynthesis()
             synthesised(generation, process);
     });
     process->start();
-    if (process->state() == QProcess::NotRunning) {
-        // Could not even start: the caller reads the failure from Status().
-        m_status = StatusFailed;
-        return;
-    }
     process->write(piece.toUtf8() + '\n');
     process->closeWriteChannel();
 }

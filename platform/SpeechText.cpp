@@ -92,8 +92,8 @@ void appendSentence(QStringList &out, const QString &sentence)
 
 bool isSpeakable(QStringView text)
 {
-    for (QChar c : text) {
-        if (c.isLetterOrNumber())
+    for (char32_t c : text.toUcs4()) {
+        if (QChar::isLetterOrNumber(c))
             return true;
     }
     return false;
@@ -110,8 +110,15 @@ QStringList pieces(const QString &text)
         if (!t.isEmpty())
             lines << t;
     }
+    // A line that ends without a mark of its own gets a pause before the next.
+    QString joined;
+    for (const QString &line : std::as_const(lines)) {
+        if (!joined.isEmpty() && !isSentenceEnd(joined.back()) && !isClauseEnd(joined.back()))
+            joined += u'、';
+        joined += line;
+    }
     QStringList out;
-    for (const QString &sentence : cutAfter(lines.join(u'、'), isSentenceEnd))
+    for (const QString &sentence : cutAfter(joined, isSentenceEnd))
         appendSentence(out, sentence.trimmed());
     out.removeIf([](const QString &p) { return !isSpeakable(p); });
     return out;
