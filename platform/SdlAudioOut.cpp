@@ -20,6 +20,13 @@ QString sdlError()
     return QString::fromUtf8(SDL_GetError());
 }
 
+bool failed(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
+
 bool openDevice()
 {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
@@ -120,79 +127,58 @@ void SdlAudioOut::halt(int channel)
     slot.playWhenReady = false;
 }
 
-bool SdlAudioOut::setChunk(int channel, Mix_Chunk *chunk, QString *error)
+bool SdlAudioOut::emptyChannel(int channel, QString *error)
 {
-    if (!chunk) {
-        if (error)
-            *error = sdlError();
+    if (!isChannel(channel))
         return false;
-    }
+    close(channel);
+    return m_ready || failed(error, QStringLiteral("audio unavailable"));
+}
+
+bool SdlAudioOut::loadChunk(int channel, const QByteArray &bytes, QString *error)
+{
+    // The mixer finds the format (WAV, MP3) from the bytes and decodes it whole.
+    Mix_Chunk *chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
+    if (!chunk)
+        return failed(error, sdlError());
     m_slots[channel].chunk = chunk;
     return true;
 }
 
 bool SdlAudioOut::open(int channel, const QString &path, Kind kind, QString *error)
 {
-    if (!isChannel(channel))
+    if (!emptyChannel(channel, error))
         return false;
-    close(channel);
-    if (!m_ready) {
-        if (error)
-            *error = QStringLiteral("audio unavailable");
-        return false;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.size() > MaxFileBytes) {
-        if (error)
-            *error = QStringLiteral("file too large");
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(error, file.errorString());
+    if (file.size() > MaxFileBytes)
+        return failed(error, QStringLiteral("file too large"));
     const QByteArray bytes = file.read(MaxFileBytes);
+    if (kind != Kind::Midi)
+        return loadChunk(channel, bytes, error);
 
-    if (kind == Kind::Midi) {
-        if (!MidiRenderer::looksLikeMidi(bytes)) {
-            if (error)
-                *error = QStringLiteral("not a MIDI file");
-            return false;
-        }
-        Slot &slot = m_slots[channel];
-        slot.rendering = true;
-        const quint64 generation = slot.openGeneration;
-        const int rate = m_rate, channels = m_channels;
-        m_renderPool.start([this, channel, generation, bytes, rate, channels] {
-            auto stale = [this, channel, generation] { return m_wantedOpen[channel].load() != generation; };
-            MidiRenderer::Pcm pcm = m_midi.render(bytes, rate, channels, stale);
-            if (stale())
-                return;
-            QMetaObject::invokeMethod(
-                this, [this, channel, generation, pcm] { midiRendered(channel, generation, pcm); },
-                Qt::QueuedConnection);
-        });
-        return true;
-    }
-
-    // WAV and MP3 decode here; the mixer finds the format from the bytes.
-    SDL_RWops *rw = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-    return setChunk(channel, Mix_LoadWAV_RW(rw, 1), error);
+    if (!MidiRenderer::looksLikeMidi(bytes))
+        return failed(error, QStringLiteral("not a MIDI file"));
+    Slot &slot = m_slots[channel];
+    slot.rendering = true;
+    const quint64 generation = slot.openGeneration;
+    const int rate = m_rate, channels = m_channels;
+    m_renderPool.start([this, channel, generation, bytes, rate, channels] {
+        auto stale = [this, channel, generation] { return m_wantedOpen[channel].load() != generation; };
+        MidiRenderer::Pcm pcm = m_midi.render(bytes, rate, channels, stale);
+        if (stale())
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, channel, generation, pcm] { midiRendered(channel, generation, pcm); },
+            Qt::QueuedConnection);
+    });
+    return true;
 }
 
 bool SdlAudioOut::openWav(int channel, const QByteArray &wav, QString *error)
 {
-    if (!isChannel(channel))
-        return false;
-    close(channel);
-    if (!m_ready) {
-        if (error)
-            *error = QStringLiteral("audio unavailable");
-        return false;
-    }
-    SDL_RWops *rw = SDL_RWFromConstMem(wav.constData(), int(wav.size()));
-    return setChunk(channel, Mix_LoadWAV_RW(rw, 1), error);
+    return emptyChannel(channel, error) && loadChunk(channel, wav, error);
 }
 
 void SdlAudioOut::midiRendered(int channel, quint64 generation, MidiRenderer::Pcm pcm)

@@ -53,7 +53,9 @@ private:
     void startChunk(int channel);
     void halt(int channel);
     void freeChunk(Slot &slot);
-    bool setChunk(int channel, Mix_Chunk *chunk, QString *error);
+    // Closes the channel; false (with the reason) when nothing can be opened on it.
+    bool emptyChannel(int channel, QString *error);
+    bool loadChunk(int channel, const QByteArray &bytes, QString *error);
 
     bool m_ready = false;
     QString m_driver;
