@@ -62,6 +62,7 @@ private slots:
         const int wanted = qMax(0, qMin(count, LenB_ASCII(text) - qMax(start, 1) + 1));
         QCOMPARE(LenB_ASCII(got), wanted);
     }
+
 };
 
 QTEST_GUILESS_MAIN(tst_ByteStrings)
