@@ -1,0 +1,133 @@
+#include "Readings.h"
+
+#include "Cp932.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+// Where 行き names the bus's destination (北部車庫行き) it is ゆき; as a verb
+// (行きます) the dictionary's いき stands.
+struct BuiltIn
+{
+    QStringView text;
+    QStringView reading;
+    bool afterName; // only right after a name, and not as a verb
+};
+
+constexpr BuiltIn builtIns[] = {
+    {u"お降り", u"おおり", false},     {u"行き先", u"ゆきさき", false}, {u"前扉", u"まえとびら", false},
+    {u"後扉", u"うしろとびら", false}, {u"中扉", u"なかとびら", false}, {u"行き", u"ゆき", true},
+};
+
+bool isNameChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x4E00 && u <= 0x9FFF) // kanji
+        || (u >= 0x30A1 && u <= 0x30FA) // katakana
+        || u == 0x30FC                  // ー
+        || u == 0x3005                  // 々
+        || (u >= 0xFF10 && u <= 0xFF5A) // full-width digits and letters
+        || (u < 0x80 && c.isLetterOrNumber());
+}
+
+bool isVerbEnding(QChar c)
+{
+    return c == u'ま' || c == u'た' || c == u'な';
+}
+
+bool matchesAt(const QString &text, qsizetype at, QStringView key)
+{
+    return !key.isEmpty() && QStringView(text).sliced(at).startsWith(key);
+}
+
+} // namespace
+
+Readings::Readings() = default;
+
+void Readings::setUserEntries(QList<Entry> entries)
+{
+    m_user = std::move(entries);
+    m_byFirst.clear();
+    for (qsizetype i = 0; i < m_user.size(); ++i) {
+        if (!m_user[i].text.isEmpty())
+            m_byFirst[m_user[i].text[0].unicode()].append(i);
+    }
+}
+
+QString Readings::apply(const QString &text) const
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const Entry *bestUser = nullptr;
+        for (qsizetype index : m_byFirst.value(text[i].unicode())) {
+            const Entry &e = m_user[index];
+            if (matchesAt(text, i, e.text) && (!bestUser || e.text.size() > bestUser->text.size()))
+                bestUser = &e;
+        }
+        if (bestUser) {
+            out += bestUser->reading;
+            i += bestUser->text.size();
+            continue;
+        }
+        const BuiltIn *best = nullptr;
+        for (const BuiltIn &b : builtIns) {
+            if (!matchesAt(text, i, b.text))
+                continue;
+            if (b.afterName) {
+                const qsizetype end = i + b.text.size();
+                if (i == 0 || !isNameChar(text[i - 1]) || (end < text.size() && isVerbEnding(text[end])))
+                    continue;
+            }
+            if (!best || b.text.size() > best->text.size())
+                best = &b;
+        }
+        if (best) {
+            out += best->reading;
+            i += best->text.size();
+            continue;
+        }
+        out += text[i];
+        ++i;
+    }
+    return out;
+}
+
+QList<Readings::Entry> Readings::parseUserList(QByteArrayView bytes)
+{
+    bytes = bytes.first(qMin<qsizetype>(bytes.size(), MaxUserFileBytes));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        text = Cp932::decode(bytes);
+
+    auto unquote = [](QString field) {
+        field = field.trimmed();
+        if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
+            field = field.mid(1, field.size() - 2).trimmed();
+        return field;
+    };
+
+    QList<Entry> entries;
+    const QStringList lines = text.split(u'\n');
+    for (QString line : lines) {
+        if (entries.size() >= MaxUserEntries)
+            break;
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const qsizetype comma = line.indexOf(u',');
+        if (comma < 0)
+            continue;
+        const QString from = unquote(line.left(comma));
+        const QString to = unquote(line.mid(comma + 1));
+        if (from.isEmpty() || to.isEmpty() || from.size() > MaxEntryChars || to.size() > MaxEntryChars)
+            continue;
+        entries.append({from, to});
+    }
+    return entries;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "AudioOut.h"
+#include "MidiRenderer.h"
+
+#include <QThreadPool>
+
+#include <array>
+#include <atomic>
+
+struct Mix_Chunk;
+
+// The channels on SDL2_mixer: one chunk per channel. Without a usable sound
+// device it plays on SDL's dummy driver, in real time and silently.
+class SdlAudioOut : public AudioOut
+{
+    Q_OBJECT
+
+public:
+    // Bigger files are refused rather than decoded whole into memory.
+    static constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
+
+    explicit SdlAudioOut(QObject *parent = nullptr);
+    ~SdlAudioOut() override;
+
+    // False when not even the dummy driver opened; every open() then fails.
+    bool isReady() const { return m_ready; }
+    // The SDL audio driver in use, e.g. "pulseaudio" or "dummy".
+    QString driverName() const { return m_driver; }
+
+    bool open(int channel, const QString &path, Kind kind, QString *error = nullptr) override;
+    bool openWav(int channel, const QByteArray &wav, QString *error = nullptr) override;
+    void play(int channel) override;
+    void stop(int channel) override;
+    void close(int channel) override;
+    bool isPlaying(int channel) const override;
+    void setVolume(int channel, int percent) override;
+
+private:
+    struct Slot
+    {
+        Mix_Chunk *chunk = nullptr;
+        QByteArray pcm;         // the samples a rendered MIDI chunk points into
+        bool rendering = false; // a MIDI render for this slot is under way
+        bool playWhenReady = false;
+        bool playing = false;
+        quint64 openGeneration = 0; // tells a render's result from one for an earlier open
+    };
+
+    static void onChannelFinished(int channel);
+    void channelEnded(int channel, quint64 generation);
+    void midiRendered(int channel, quint64 generation, MidiRenderer::Pcm pcm);
+    void startChunk(int channel);
+    void halt(int channel);
+    void freeChunk(Slot &slot);
+    // Closes the channel; false (with the reason) when nothing can be opened on it.
+    bool emptyChannel(int channel, QString *error);
+    bool loadChunk(int channel, const QByteArray &bytes, QString *error);
+
+    bool m_ready = false;
+    QString m_driver;
+    int m_rate = 0;
+    int m_channels = 0;
+    std::array<Slot, ChannelCount> m_slots;
+    // Bumped on every play and halt; read by the mixer's callback on the audio
+    // thread, so that the end of a sound that was cut or replaced is ignored.
+    std::array<std::atomic<quint64>, ChannelCount> m_playGeneration{};
+    std::array<std::atomic<quint64>, ChannelCount> m_wantedOpen{};
+    MidiRenderer m_midi; // used only on m_renderPool's one thread
+    QThreadPool m_renderPool;
+
+    static std::atomic<SdlAudioOut *> s_instance;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+
+// The places where the program blocks its own thread on purpose: a sound
+// played with wait, the lamp test, the pauses of a scroll. While it waits the
+// windows keep painting and timers keep running, but clicks and keys stay
+// queued until the wait is over, as they would behind a busy thread.
+class Waits
+{
+public:
+    virtual ~Waits() = default;
+
+    // Returns after ms milliseconds; at once for 0 or less.
+    virtual void sleep(int ms) = 0;
+    // Returns once done() is true; done() is checked at once and then often.
+    virtual void waitUntil(const std::function<bool()> &done) = 0;
+};
+
+// The real waits: a nested event loop that leaves user input queued.
+class EventLoopWaits : public Waits
+{
+public:
+    void sleep(int ms) override;
+    void waitUntil(const std::function<bool()> &done) override;
+};

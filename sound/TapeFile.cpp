@@ -1,0 +1,106 @@
+#include "TapeFile.h"
+
+#include "Cp932.h"
+
+#include <optional>
+
+namespace TapeFile {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+qsizetype skipBlanks(QStringView s, qsizetype at)
+{
+    while (at < s.size() && isBlank(s[at]))
+        ++at;
+    return at;
+}
+
+// An empty number field reads as 0, as the classic reader took it.
+std::optional<qint16> number(QStringView field)
+{
+    field = field.trimmed();
+    if (field.isEmpty())
+        return qint16(0);
+    bool ok = false;
+    const short value = field.toShort(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return qint16(value);
+}
+
+std::optional<TapeEntry> entry(QStringView line)
+{
+    if (line.trimmed().isEmpty())
+        return TapeEntry{};
+    TapeEntry e;
+    qsizetype at = skipBlanks(line, 0);
+    if (at < line.size() && line[at] == u'"') {
+        const qsizetype close = line.indexOf(u'"', at + 1);
+        if (close < 0)
+            return std::nullopt;
+        e.Text = line.sliced(at + 1, close - at - 1).toString();
+        at = skipBlanks(line, close + 1);
+        if (at >= line.size() || line[at] != u',')
+            return std::nullopt;
+    } else {
+        const qsizetype comma = line.indexOf(u',', at);
+        if (comma < 0)
+            return std::nullopt;
+        e.Text = line.sliced(at, comma - at).trimmed().toString();
+        at = comma;
+    }
+    // at is on the comma after the text.
+    const qsizetype second = line.indexOf(u',', at + 1);
+    if (second < 0)
+        return std::nullopt;
+    const qsizetype third = line.indexOf(u',', second + 1); // fields past the third are not read
+    const std::optional<qint16> advance = number(line.sliced(at + 1, second - at - 1));
+    const std::optional<qint16> sound =
+        number(third < 0 ? line.sliced(second + 1) : line.sliced(second + 1, third - second - 1));
+    if (!advance || !sound)
+        return std::nullopt;
+    e.AdvanceFlag = *advance;
+    e.SoundFlag = *sound;
+    return e;
+}
+
+} // namespace
+
+Contents read(QByteArrayView bytes)
+{
+    // Line ends are cut on the bytes: no byte of a double-byte character is
+    // a CR or an LF, so a line is always whole characters.
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char b = bytes[i];
+        if (b != '\n' && b != '\r')
+            continue;
+        lines.append(bytes.sliced(start, i - start));
+        if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines.append(bytes.sliced(start));
+
+    Contents c;
+    c.lineCount = int(lines.size());
+    c.entries.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        std::optional<TapeEntry> e = entry(Cp932::decode(lines[i]));
+        if (!e) {
+            c.failedLine = int(i + 1);
+            break;
+        }
+        c.entries.append(std::move(*e));
+    }
+    return c;
+}
+
+} // namespace TapeFile

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// One announcement of the tape.
+struct TapeEntry
+{
+    QString Text;           // what is spoken
+    qint16 AdvanceFlag = 0; // 1: stepping onto it moves the fare board one stop the same way
+    qint16 SoundFlag = 0;   // 1, 2, 3: TapeSound1..3 sounds before it is spoken
+
+    bool operator==(const TapeEntry &) const = default;
+};
+
+// An announcement file ("12tp.csv"): code page 932, one entry a line, lines
+// ended by CR LF, LF or CR, three fields "text,advance,sound". The text may be
+// enclosed in double quotation marks, which it needs when it holds a comma.
+namespace TapeFile {
+
+// A longer file is not read at all: no tape comes near it.
+constexpr qint64 MaxFileBytes = 1024 * 1024;
+
+struct Contents
+{
+    int lineCount = 0;        // every line of the file, read or not
+    QList<TapeEntry> entries; // the lines read, in order, until one could not be
+    int failedLine = 0;       // the 1-based line that could not be read; 0 when all were
+    bool ok() const { return failedLine == 0; }
+};
+
+// A blank line is an entry that says nothing. A line that lacks a field, has a
+// quote that is not closed, something after the closing quote, or a number
+// outside 16 bits, cannot be read.
+Contents read(QByteArrayView bytes);
+
+} // namespace TapeFile

@@ -1,0 +1,158 @@
+// The real mixer on SDL's dummy driver, which plays in real time: the only
+// test that takes seconds of the clock.
+
+#include "SdlAudioOut.h"
+
+#include "MidiRenderer.h"
+#include "ProgramInfo.h"
+#include "Waits.h"
+#include "WavWriter.h"
+#include "mdlSndAPI.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_SdlAudioOut : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SdlAudioOut> m_audio;
+
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_audio = std::make_unique<SdlAudioOut>();
+        QVERIFY(m_audio->isReady());
+        qInfo() << "audio driver:" << m_audio->driverName();
+    }
+
+    void cleanupTestCase() { m_audio.reset(); }
+
+    void waitedWavTakesItsLength()
+    {
+        EventLoopWaits waits;
+        FixedProgramInfo program{QString()};
+        mdlSndAPI snd(*m_audio, waits, program);
+        const QString path = write(QStringLiteral("one second.wav"), toneWav(1000));
+        QElapsedTimer t;
+        t.start();
+        snd.PlaySoundFile(path, QStringLiteral("S1"), true, 0);
+        const qint64 ms = t.elapsed();
+        qInfo("a 1 s wav played with wait took %lld ms", ms);
+        QVERIFY2(ms >= 800 && ms <= 3000, qPrintable(QString::number(ms)));
+        QVERIFY(!m_audio->isPlaying(0));
+    }
+
+    void filesLoadAndPlay_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<AudioOut::Kind>("kind");
+        QTest::newRow("mid") << QStringLiteral(SAMPLE_DIR "/sounds/tune.mid") << AudioOut::Kind::Midi;
+        QTest::newRow("mp3") << QStringLiteral(SAMPLE_DIR "/sounds/buzzer.mp3") << AudioOut::Kind::Mpeg;
+        QTest::newRow("wav") << QStringLiteral(SAMPLE_DIR "/sounds/chime.wav") << AudioOut::Kind::Wave;
+    }
+
+    void filesLoadAndPlay()
+    {
+        QFETCH(QString, file);
+        QFETCH(AudioOut::Kind, kind);
+        QSignalSpy ended(m_audio.get(), &AudioOut::finished);
+        QString error;
+        QVERIFY2(m_audio->open(2, file, kind, &error), qPrintable(error));
+        m_audio->play(2);
+        QVERIFY(m_audio->isPlaying(2));
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.at(0).at(0).toInt(), 2);
+        QVERIFY(!m_audio->isPlaying(2));
+    }
+
+    void cutSoundDoesNotReportAnEnd()
+    {
+        QSignalSpy ended(m_audio.get(), &AudioOut::finished);
+        const QString path = write(QStringLiteral("long.wav"), toneWav(3000));
+        QVERIFY(m_audio->open(0, path, AudioOut::Kind::Wave));
+        m_audio->play(0);
+        QTest::qWait(50);
+        m_audio->stop(0);
+        QVERIFY(!m_audio->isPlaying(0));
+        QTest::qWait(100);
+        QCOMPARE(ended.size(), 0);
+        // A second play of the same chunk starts again; closing forgets it.
+        m_audio->play(0);
+        QVERIFY(m_audio->isPlaying(0));
+        m_audio->close(0);
+        QVERIFY(!m_audio->isPlaying(0));
+        m_audio->play(0);
+        QVERIFY(!m_audio->isPlaying(0));
+    }
+
+    void unreadableFilesFailToOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<AudioOut::Kind>("kind");
+        QTest::newRow("text as wav") << "text.wav" << QByteArray("not a sound at all")
+                                     << AudioOut::Kind::Wave;
+        QTest::newRow("wav as mid") << "tone.mid" << toneWav(100) << AudioOut::Kind::Midi;
+        QTest::newRow("empty mp3") << "empty.mp3" << QByteArray() << AudioOut::Kind::Mpeg;
+    }
+
+    void unreadableFilesFailToOpen()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(AudioOut::Kind, kind);
+        QVERIFY(!m_audio->open(1, write(name, bytes), kind));
+        m_audio->play(1);
+        QVERIFY(!m_audio->isPlaying(1));
+    }
+
+    void midiIsTrimmedAndAudible()
+    {
+        QFile f(QStringLiteral(SAMPLE_DIR "/sounds/tune.mid"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        MidiRenderer renderer;
+        const MidiRenderer::Pcm pcm = renderer.render(f.readAll(), 44100, 2);
+        QVERIFY2(pcm.ok(), qPrintable(pcm.error));
+        // Four notes over 1.25 s, then their release; not seconds of silence.
+        const double seconds = double(pcm.samples.size()) / (44100 * 2 * 2);
+        QVERIFY2(seconds > 1.25 && seconds < 2.5, qPrintable(QString::number(seconds)));
+        const auto *s = reinterpret_cast<const qint16 *>(pcm.samples.constData());
+        int peak = 0;
+        for (qsizetype i = 0; i < pcm.samples.size() / 2; ++i)
+            peak = qMax(peak, qAbs(int(s[i])));
+        QVERIFY2(peak > 4000 && peak < 32000, qPrintable(QString::number(peak)));
+    }
+
+    void replacingAMidiWhileItRenders()
+    {
+        // The render of the first open must not play over the second.
+        QSignalSpy ended(m_audio.get(), &AudioOut::finished);
+        const QString mid = QStringLiteral(SAMPLE_DIR "/sounds/tune.mid");
+        QVERIFY(m_audio->open(3, mid, AudioOut::Kind::Midi));
+        m_audio->play(3);
+        QVERIFY(m_audio->open(3, write(QStringLiteral("short.wav"), toneWav(200)), AudioOut::Kind::Wave));
+        m_audio->play(3);
+        QVERIFY(ended.wait(5000));
+        QTest::qWait(300);
+        QCOMPARE(ended.size(), 1);
+        QVERIFY(!m_audio->isPlaying(3));
+    }
+};
+
+QTEST_MAIN(tst_SdlAudioOut)
+#include "tst_SdlAudioOut.moc"
