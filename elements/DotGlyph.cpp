@@ -43,7 +43,7 @@ Treatment treatment(const QString &cell, int FontMode)
         // The long sound mark runs down the line in vertical writing.
         t.text = QStringLiteral("丨");
     } else if (cell == u"申" || cell == u"山") {
-        // The gothic face sets their centre stroke a pixel left of the cell's middle.
+        // The unit nudges these two a pixel right in the gothic face.
         t.offsetX = effectiveFontMode(FontMode) == 0 ? 1 : 0;
     } else if (std::find(laidOnSide().begin(), laidOnSide().end(), QStringView(cell)) != laidOnSide().end()) {
         t.laidOnSide = true;
