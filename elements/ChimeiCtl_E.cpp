@@ -4,11 +4,10 @@
 #include "ChimeiLayout.h"
 #include "DotGlyph.h"
 #include "ElapsedClock.h"
+#include "OleColor.h"
 #include "PropertyBag.h"
 
-#include "OleColor.h"
 #include <QFrame>
-
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
