@@ -9,7 +9,7 @@
 static void SetChimei12Cells(benchmark::State &state)
 {
     ChimeiCtl_E element;
-    const QString name = QStringLiteral("県立総合運動公園前北口広場");
+    const QString name = QStringLiteral("県立総合運動公園北口広場");
     for (auto _ : state) {
         element.SetChimei(name);
         benchmark::DoNotOptimize(element.stripImage().constBits());

@@ -269,8 +269,12 @@ void ChimeiCtl_E::advanceScroll()
         return;
     const ChimeiScroll::Outcome out = m_scroll.advance(
         m_clock->msecs(), m_Speed, m_top, {windowHeight(), Picture1->height(), m_ScrollStartWait});
-    if (out.speedRaised)
+    if (out.speedRaised) {
         setSpeed(1);
+        // The host hears of the change and may set a new name at once.
+        if (ScrollStop || !m_scroll.isRunning())
+            return;
+    }
     if (m_scroll.hasBegun())
         placeStrip(m_scroll.position());
     scheduleFrame();

@@ -30,7 +30,11 @@ public:
 
     // Starts with the pause before the first pass.
     void start(qint64 nowMs, int ScrollStartWait);
-    void stop() { m_phase = Phase::Stopped; }
+    void stop()
+    {
+        m_phase = Phase::Stopped;
+        m_begun = false;
+    }
 
     Phase phase() const { return m_phase; }
     bool isRunning() const { return m_phase != Phase::Stopped; }

@@ -159,12 +159,15 @@ private slots:
         QTest::newRow("one kanji centred") << QStringLiteral("駅") << 0 << QList<int>{80} << 192;
         QTest::newRow("two") << QStringLiteral("北部") << 0 << QList<int>{32, 128} << 192;
         QTest::newRow("two, Mode 2") << QStringLiteral("北部") << 2 << QList<int>{48, 112} << 192;
+        QTest::newRow("three") << QStringLiteral("市役所") << 0 << QList<int>{16, 80, 144} << 192;
+        QTest::newRow("four") << QStringLiteral("北部車庫") << 0 << QList<int>{8, 56, 104, 152} << 192;
+        QTest::newRow("five") << QStringLiteral("県立病院前") << 0 << QList<int>{4, 42, 80, 118, 156} << 192;
         QTest::newRow("six") << QStringLiteral("県立総合公園") << 0 << QList<int>{0, 32, 64, 96, 128, 160}
                              << 192;
         QTest::newRow("one letter: B = 1, n = 0") << QStringLiteral("B") << 0 << QList<int>{0} << 192;
     }
 
-    // Each cell's first lit row lies in its own 32-pixel band from its top.
+    // Each character stands at its cell top, exactly as the glyph renders, and nothing else is lit.
     void layoutOnTheStrip()
     {
         QFETCH(QString, text);
@@ -177,19 +180,17 @@ private slots:
         QCOMPARE(e.stripImage().height(), height);
         QCOMPARE(e.stripTop(), 0.0);
         QVERIFY(!e.isScrolling());
-        const QList<int> rows = litRows(e.stripImage(), Amber);
-        for (int y : rows)
-            QVERIFY2(std::any_of(tops.begin(), tops.end(), [y](int top) { return y >= top && y < top + 32; }),
-                     qPrintable(QString::number(y)));
-        for (int top : tops)
-            QVERIFY(std::any_of(rows.begin(), rows.end(), [top](int y) { return y >= top && y < top + 32; }));
-        // Dots stand on even columns from x = 2, two pixels apart.
-        for (int y : rows) {
-            for (int x = 0; x < 37; ++x) {
-                if (e.stripImage().pixel(x, y) == Amber)
-                    QVERIFY(x >= 2 && x <= 32 && x % 2 == 0);
-            }
+        int dots = 0;
+        for (int i = 0; i < tops.size(); ++i) {
+            const Pattern cell = dotsAt(e.stripImage(), 2, tops[i], Amber);
+            QCOMPARE(cell, rendered(text.mid(i, 1), DotGlyph::Face::Gothic));
+            dots += count(cell);
         }
+        int lit = 0;
+        for (int y = 0; y < e.stripImage().height(); ++y)
+            for (int x = 0; x < e.stripImage().width(); ++x)
+                lit += e.stripImage().pixel(x, y) == Amber;
+        QCOMPARE(lit, dots);
     }
 
     void twoLettersShareOneCell()
@@ -496,6 +497,35 @@ private slots:
         PropertyBag again;
         loaded.WriteProperties(again);
         QCOMPARE(again.keys(), QStringList());
+    }
+    // The element's own timer drives the scroll: SetChimei returns at once, and
+    // the strip moves and comes out of its pause without anyone calling in.
+    void ownTimerDrivesTheScroll()
+    {
+        ChimeiCtl_E e;
+        e.setScrollStartWait(50);
+        e.SetChimei(QStringLiteral("県立総合運動公園前"));
+        QCOMPARE(e.stripTop(), 196.0);
+        QTRY_VERIFY_WITH_TIMEOUT(e.stripTop() < 190, 3000);
+        QVERIFY(e.isScrolling());
+    }
+
+    // A host that answers the Speed report by setting a short name gets that name at the top.
+    void nameSetWhileSpeedIsRaised()
+    {
+        FakeElapsedClock clock;
+        ChimeiCtl_E e(&clock);
+        e.setSpeed(0);
+        connect(&e, &ChimeiCtl_E::PropertyChanged, &e, [&e](const QString &name) {
+            if (name == QLatin1String("Speed"))
+                e.SetChimei(QStringLiteral("駅"));
+        });
+        e.SetChimei(QStringLiteral("県立総合運動公園前"));
+        run(e, clock, 1600);
+        QCOMPARE(e.Speed(), qint16(1));
+        QVERIFY(!e.isScrolling());
+        QCOMPARE(e.stripTop(), 0.0);
+        QCOMPARE(e.Picture1->y(), 0);
     }
 };
 
