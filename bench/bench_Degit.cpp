@@ -21,8 +21,8 @@ public:
 
 NoDialogs dialogs;
 
-// A board cell's size on the fare display window.
-constexpr QSize CellSize(72, 33);
+// A fare cell on the board: 780 x 300 twips.
+constexpr QSize CellSize(52, 20);
 
 } // namespace
 

@@ -141,7 +141,8 @@ void DegitElement::ReadProperties(const PropertyBag &bag)
     m_Value = bag.read(QStringLiteral("Value"), qint16(0));
     m_UserSet = bag.read(QStringLiteral("UserSet"), true).toBool();
     m_BackColor = int32("BackColor", DefaultBackColor);
-    clearedSurface();
+    // Only the background until the host sizes the element; the surface is made then.
+    m_surface = QImage();
     update();
 }
 

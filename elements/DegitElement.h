@@ -54,6 +54,7 @@ public:
     void ResetDegit(bool nMode);
     bool UserSet() const { return m_UserSet; }
     void setUserSet(bool New_UserSet);
+    // The native window the element draws in (its top-level window's); 0 until that exists.
     qint32 hwnd() const;
     qint32 BackColor() const { return m_BackColor; }
     void setBackColor(qint32 New_BackColor);

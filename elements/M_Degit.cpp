@@ -14,8 +14,10 @@ namespace {
 // whole segments and exact place widths.
 constexpr int ReferenceEm = 100;
 
-// Texts are drawn one pixel above the top edge; DSEG has no internal leading,
-// so that pixel is given back as leading to keep the top segment whole.
+// The unit's face was drawn one pixel above the top edge, where its internal
+// leading left that row empty. DSEG has no leading and its digits start at the
+// top of the em, so the one pixel is given back: the digits fill rows 0 to
+// height - 1 and the top segment stays whole.
 constexpr qreal TextTop = -1.0;
 constexpr qreal Leading = 1.0;
 

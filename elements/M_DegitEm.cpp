@@ -68,8 +68,11 @@ void M_DegitEm::DrawDegit(const QVariant &value, qint32 unlitColor, qint32 litCo
         recorder.setFont(font);
         recorder.setPen(oleColor(unlitColor));
         recorder.drawText(QPointF(0, metrics.ascent()), unlit);
+        // Right-aligned by width: DSEG's "." and ":" take no place of their own.
         recorder.setPen(oleColor(litColor));
-        recorder.drawText(QPointF(0, metrics.ascent()), lit);
+        recorder.drawText(
+            QPointF(metrics.horizontalAdvance(unlit) - metrics.horizontalAdvance(lit), metrics.ascent()),
+            lit);
     }
 
     // The frame is the box of Keta character cells; QPicture leaves text out

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 #include <algorithm>
 
 QStringList DigitSettingsDialog::zeroModeTexts()
@@ -48,7 +47,11 @@ DigitSettingsDialog::DigitSettingsDialog(QWidget *owner, qint16 keta, qint16 zer
     m_fillZero->setSuffix(QStringLiteral(" 桁"));
     m_fillZero->setSpecialValueText(QStringLiteral("しない"));
 
-    auto *form = new QFormLayout;
+    m_givenZeroMode = {zeroMode, m_zeroMode->currentIndex()};
+    m_givenShift = {shift, m_shift->value()};
+    m_givenFillZero = {fillZero, m_fillZero->value()};
+
+    auto *form = new QFormLayout(this);
     form->addRow(QStringLiteral("表示桁数："), ketaLabel);
     form->addRow(QStringLiteral("ゼロの表示："), m_zeroMode);
     form->addRow(QStringLiteral("右の空き桁："), m_shift);
@@ -59,24 +62,31 @@ DigitSettingsDialog::DigitSettingsDialog(QWidget *owner, qint16 keta, qint16 zer
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    form->addRow(buttons);
     setFixedSize(sizeHint());
 }
 
+namespace {
+
+// A control still showing what it first showed gives back the value that came in.
+qint16 left(int now, qint16 given, int shown)
+{
+    return now == shown ? given : static_cast<qint16>(now);
+}
+
+} // namespace
+
 qint16 DigitSettingsDialog::zeroMode() const
 {
-    return static_cast<qint16>(m_zeroMode->currentIndex());
+    return left(m_zeroMode->currentIndex(), m_givenZeroMode.value, m_givenZeroMode.shown);
 }
 
 qint16 DigitSettingsDialog::shift() const
 {
-    return static_cast<qint16>(m_shift->value());
+    return left(m_shift->value(), m_givenShift.value, m_givenShift.shown);
 }
 
 qint16 DigitSettingsDialog::fillZero() const
 {
-    return static_cast<qint16>(m_fillZero->value());
+    return left(m_fillZero->value(), m_givenFillZero.value, m_givenFillZero.shown);
 }

@@ -14,6 +14,8 @@ class DigitSettingsDialog : public QDialog
 public:
     DigitSettingsDialog(QWidget *owner, qint16 keta, qint16 zeroMode, qint16 shift, qint16 fillZero);
 
+    // What the user left: a control the user did not change gives back the value
+    // that came in, also one the control cannot show (a negative zero mode).
     qint16 zeroMode() const;
     qint16 shift() const;
     qint16 fillZero() const;
@@ -22,6 +24,14 @@ public:
     static QStringList zeroModeTexts();
 
 private:
+    struct Given
+    {
+        qint16 value; // as it came in
+        int shown;    // as the control first showed it
+    };
+    Given m_givenZeroMode;
+    Given m_givenShift;
+    Given m_givenFillZero;
     QComboBox *m_zeroMode;
     QSpinBox *m_shift;
     QSpinBox *m_fillZero;

@@ -4,6 +4,7 @@
 #include "M_DegitEm.h"
 #include "PropertyBag.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -177,19 +178,23 @@ private slots:
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QString>("property");
         QTest::addColumn<bool>("redraws");
+        QTest::addColumn<bool>("drawnBeforeMark");
         const QStringList redrawing{"BaseForeColor", "DegitForeColor", "Keta",     "DegitSize",
                                     "DegitStyle",    "Value",          "BackColor"};
         const QStringList silent{"FillZero", "ZeroMode", "UserSet"};
         for (Kind kind : {Degit, DegitEm}) {
             const char *k = kind == Degit ? "Degit" : "DegitEm";
-            for (const QString &p : redrawing)
-                QTest::addRow("%s %s", k, qPrintable(p)) << kind << p << true;
+            for (const QString &p : redrawing) {
+                // The fare-board cell draws a new Keta before it reports it.
+                const bool drawnFirst = kind == DegitEm && p == "Keta";
+                QTest::addRow("%s %s", k, qPrintable(p)) << kind << p << true << drawnFirst;
+            }
             for (const QString &p : silent)
-                QTest::addRow("%s %s", k, qPrintable(p)) << kind << p << false;
+                QTest::addRow("%s %s", k, qPrintable(p)) << kind << p << false << false;
         }
         // The fare-board cell shows a new shift at once; the clock waits for the next redraw.
-        QTest::newRow("Degit Shift") << Degit << "Shift" << false;
-        QTest::newRow("DegitEm Shift") << DegitEm << "Shift" << true;
+        QTest::newRow("Degit Shift") << Degit << "Shift" << false << false;
+        QTest::newRow("DegitEm Shift") << DegitEm << "Shift" << true << true;
     }
 
     void whichWritesRedraw()
@@ -197,8 +202,12 @@ private slots:
         QFETCH(Kind, kind);
         QFETCH(QString, property);
         QFETCH(bool, redraws);
+        QFETCH(bool, drawnBeforeMark);
         auto element = make(kind, dialogs);
         const int before = draws(*element);
+        int drawsWhenMarked = -1;
+        connect(element.get(), &DegitElement::PropertyChanged, this,
+                [&](const QString &) { drawsWhenMarked = draws(*element); });
         if (property == "BaseForeColor")
             element->setBaseForeColor(0x112233);
         else if (property == "DegitForeColor")
@@ -222,6 +231,17 @@ private slots:
         else
             element->setShift(1);
         QCOMPARE(draws(*element) > before, redraws);
+        QCOMPARE(drawsWhenMarked > before, drawnBeforeMark);
+    }
+
+    void sizeStepLeavesTheFareCell()
+    {
+        M_DegitEm element(dialogs);
+        element.setValue(150);
+        const QImage before = picture(element);
+        element.setDegitSize(2);
+        QCOMPARE(element.size(), QSize(52, 20));
+        QCOMPARE(picture(element), before);
     }
 
     void aSilentWriteLeavesThePicture()
@@ -266,6 +286,23 @@ private slots:
         // A negative count reaching the redraw draws nothing rather than failing.
         loaded.setValue(5);
         QCOMPARE(litPixels(picture(loaded), loaded.rect()), 0);
+    }
+
+    // A loaded fare cell shows only its background until the host sizes it, then its row of 8.
+    void loadedFareCellDrawsWhenSized()
+    {
+        M_DegitEm hidden(dialogs);
+        hidden.ReadProperties(PropertyBag());
+        hidden.resize(52, 20); // the board's cell size, the designed one
+        QVERIFY(unlitPixels(picture(hidden), hidden.rect()) > 40);
+
+        M_DegitEm shown(dialogs);
+        shown.show();
+        QApplication::processEvents();
+        shown.ReadProperties(PropertyBag());
+        QCOMPARE(unlitPixels(picture(shown), shown.rect()), 0);
+        shown.resize(78, 30);
+        QVERIFY(unlitPixels(picture(shown), shown.rect()) > 40);
     }
 
     void lampTest_data()
@@ -378,13 +415,11 @@ private slots:
 
     void widerCellDrawsWiderDigits()
     {
-        M_DegitEm narrow(dialogs);
-        M_DegitEm wide(dialogs);
-        wide.resize(104, 20);
-        narrow.ResetDegit(true);
-        wide.ResetDegit(true);
-        const QRect a = litBounds(picture(narrow));
-        const QRect b = litBounds(picture(wide));
+        M_DegitEm cell(dialogs);
+        cell.ResetDegit(true);
+        const QRect a = litBounds(picture(cell));
+        cell.resize(104, 20); // redraws by itself
+        const QRect b = litBounds(picture(cell));
         QVERIFY2(qAbs(b.width() - 2 * a.width()) <= 2,
                  qPrintable(QStringLiteral("%1 vs %2").arg(a.width()).arg(b.width())));
         QCOMPARE(b.height(), a.height());
@@ -411,6 +446,24 @@ private slots:
         const QRect bounds = litBounds(image);
         QVERIFY(bounds.left() <= 10);
         QVERIFY(bounds.right() >= image.width() - 12);
+
+        // At the board's own cell size the twenty places still span the width.
+        M_DegitEm cell(dialogs);
+        cell.setKeta(20);
+        cell.ResetDegit(true);
+        const QRect squeezed = litBounds(picture(cell));
+        QVERIFY(squeezed.left() <= 1);
+        QVERIFY(squeezed.right() >= cell.width() - 4);
+    }
+
+    // DSEG's "." takes no place of its own: the digits still end in the last place.
+    void fractionEndsInTheLastPlace()
+    {
+        M_DegitEm element(dialogs);
+        element.setValue(1.5);
+        const QImage image = picture(element);
+        QVERIFY(litPixels(image, place(element, 3, 4)) > 20);
+        QCOMPARE(litPixels(image, place(element, 0, 4)), 0);
     }
 
     void digitsReachTheBottomUncut_data()

@@ -67,6 +67,21 @@ private slots:
         QCOMPARE(fillZero, qint16(4));
     }
 
+    // OK without touching a control gives back what came in, even values the controls cannot show.
+    void untouchedControlsKeepTheirValues()
+    {
+        QtDialogs dialogs;
+        qint16 zeroMode = -1, shift = 9, fillZero = -3;
+        whenOpen([](DigitSettingsDialog &dialog) {
+            dialog.findChild<QSpinBox *>(QStringLiteral("spnFillZero"))->setValue(2);
+            dialog.accept();
+        });
+        QCOMPARE(dialogs.Call_dlg100(nullptr, 4, zeroMode, shift, fillZero), 1);
+        QCOMPARE(zeroMode, qint16(-1));
+        QCOMPARE(shift, qint16(9));
+        QCOMPARE(fillZero, qint16(2));
+    }
+
     void cancelLeavesTheValues()
     {
         QtDialogs dialogs;
