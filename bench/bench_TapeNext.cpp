@@ -43,10 +43,11 @@ class TimedAudioOut : public SdlAudioOut
 public:
     void play(int channel) override
     {
-        SdlAudioOut::play(channel);
-        // The mixer forgets a channel's effects when its chunk ends: set it anew each time.
+        // The mixer forgets a channel's effects when its chunk ends: set it anew
+        // each time, and before the chunk starts, or its first buffer goes unseen.
         if (channel == SpeechChannel)
             Mix_RegisterEffect(channel, noteFirstSample, nullptr, nullptr);
+        SdlAudioOut::play(channel);
     }
 };
 

@@ -1,6 +1,6 @@
-// Announcement files: whatever the bytes, the reader ends, counts every line,
-// reads entries only up to the first bad line, and what it read is written
-// back and read again to the same entries.
+// Announcement files: whatever the bytes, the reader ends, counts every line
+// that is not blank, reads entries only up to the first bad one, and what it
+// read is written back and read again to the same entries.
 
 #include "TapeFile.h"
 #include "TapeWriter.h"
@@ -11,11 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const TapeFile::Contents c = TapeFile::read(bytes);
-    if (c.entries.size() > c.lineCount || c.lineCount > qsizetype(size) + 1)
+    if (c.entries.size() > c.entryCount || c.entryCount > qsizetype(size) + 1)
         std::abort();
-    if (c.ok() != (c.entries.size() == c.lineCount))
+    if (c.ok() != (c.entries.size() == c.entryCount))
         std::abort();
-    if (!c.ok() && c.failedLine != c.entries.size() + 1)
+    if (!c.ok() && c.failedEntry != c.entries.size() + 1)
         std::abort();
 
     // Texts with a quote or a line end cannot be written back quoted.

@@ -31,7 +31,7 @@ public:
     // Stops and forgets what the channel holds.
     virtual void close(int channel) = 0;
     // True from play() until the sound ends or is stopped, including the time
-    // a MIDI file is still being rendered before it can sound.
+    // a MIDI or MP3 file is still being decoded before it can sound.
     virtual bool isPlaying(int channel) const = 0;
     // 0..100 per cent.
     virtual void setVolume(int channel, int percent) = 0;

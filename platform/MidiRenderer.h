@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pcm.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -28,14 +30,7 @@ public:
     // True when the bytes start like a standard MIDI file.
     static bool looksLikeMidi(const QByteArray &bytes);
 
-    struct Pcm
-    {
-        QByteArray samples; // signed 16-bit, native byte order, interleaved
-        int rate = 0;
-        int channels = 0;
-        QString error; // empty on success
-        bool ok() const { return error.isEmpty(); }
-    };
+    using Pcm = ::Pcm;
 
     // The song at this rate and channel count (1 or 2), trimmed to its last
     // audible sample. cancelled() is asked between blocks.

@@ -76,11 +76,17 @@ std::unique_ptr<SpeechEngine> OpenJTalkSpeech::create(AudioOut &audio, const Ope
 OpenJTalkSpeech::OpenJTalkSpeech(OpenJTalkSetup setup, AudioOut &audio, QObject *parent)
     : SpeechEngine(parent)
     , m_setup(std::move(setup))
-    , m_audio(audio)
+    , m_audio(&audio)
 {
     m_settings = VoiceSettings::load(m_setup.settingsFile).bounded(m_setup.voices);
     m_speaking = m_settings;
-    connect(&m_audio, &AudioOut::finished, this, &OpenJTalkSpeech::audioFinished);
+    connect(&audio, &AudioOut::finished, this, &OpenJTalkSpeech::audioFinished);
+    // A voice that was sounding on a mixer that is gone will never report its end.
+    connect(&audio, &QObject::destroyed, this, [this] {
+        m_audio = nullptr;
+        if (m_playing)
+            voiceEnded();
+    });
 }
 
 OpenJTalkSpeech::~OpenJTalkSpeech()
@@ -145,9 +151,11 @@ void OpenJTalkSpeech::startSynthesis()
             [this, generation, process] { synthesised(generation, process); });
     connect(process, &QProcess::errorOccurred, this, [this, generation, process](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart)
-            synthesised(generation, process);
+            failedToStart(generation, process);
     });
     process->start();
+    if (process != m_process)
+        return; // it could not start, and has been told so already
     process->write(piece.toUtf8() + '\n');
     process->closeWriteChannel();
 }
@@ -170,16 +178,33 @@ void OpenJTalkSpeech::synthesised(quint64 generation, QProcess *process)
     finishIfDone();
 }
 
+void OpenJTalkSpeech::failedToStart(quint64 generation, QProcess *process)
+{
+    if (process != m_process || generation != m_generation)
+        return;
+    m_process = nullptr;
+    process->deleteLater();
+    // As when the program has gone: no later piece would start either, and the
+    // caller reads the failure from Status().
+    qCWarning(lcSpeech) << "open_jtalk did not start:" << process->errorString();
+    m_queue.clear();
+    m_status = StatusFailed;
+}
+
 void OpenJTalkSpeech::playReady()
 {
     QString error;
     const QByteArray wav = std::exchange(m_ready, {});
-    if (!m_audio.openWav(AudioOut::SpeechChannel, wav, &error)) {
-        qCWarning(lcSpeech) << "the voice could not be played:" << error;
+    if (!m_audio || !m_audio->openWav(AudioOut::SpeechChannel, wav, &error)) {
+        // This piece is lost; the rest of the text is still said.
+        qCWarning(lcSpeech) << "the voice could not be played:"
+                            << (m_audio ? error : QStringLiteral("no mixer"));
+        startSynthesis();
+        finishIfDone();
         return;
     }
-    m_audio.setVolume(AudioOut::SpeechChannel, m_speaking.volume);
-    m_audio.play(AudioOut::SpeechChannel);
+    m_audio->setVolume(AudioOut::SpeechChannel, m_speaking.volume);
+    m_audio->play(AudioOut::SpeechChannel);
     m_playing = true;
     emit pieceStarted();
     startSynthesis();
@@ -187,8 +212,12 @@ void OpenJTalkSpeech::playReady()
 
 void OpenJTalkSpeech::audioFinished(int channel)
 {
-    if (channel != AudioOut::SpeechChannel || !m_playing)
-        return;
+    if (channel == AudioOut::SpeechChannel && m_playing)
+        voiceEnded();
+}
+
+void OpenJTalkSpeech::voiceEnded()
+{
     m_playing = false;
     if (!m_ready.isEmpty())
         playReady();
@@ -212,8 +241,8 @@ void OpenJTalkSpeech::StopSpeaking()
     }
     m_queue.clear();
     m_ready.clear();
-    if (m_playing)
-        m_audio.stop(AudioOut::SpeechChannel);
+    if (m_playing && m_audio)
+        m_audio->stop(AudioOut::SpeechChannel);
     m_playing = false;
     m_status = StatusIdle;
 }

@@ -4,6 +4,7 @@
 #include "SpeechEngine.h"
 #include "VoiceSettings.h"
 
+#include <QPointer>
 #include <QProcess>
 #include <QStringList>
 
@@ -40,7 +41,8 @@ struct OpenJTalkSetup
 
 // Japanese speech with Open JTalk: each piece of the text is synthesised by a
 // child process writing a WAV to its output, and played on the mixer's
-// speech channel; the next piece is made while one sounds.
+// speech channel; the next piece is made while one sounds. The engine may
+// outlive the mixer; it is then silent.
 class OpenJTalkSpeech : public SpeechEngine
 {
     Q_OBJECT
@@ -80,12 +82,14 @@ private:
     void speakWith(const VoiceSettings &settings, const QString &text);
     void startSynthesis();
     void synthesised(quint64 generation, QProcess *process);
+    void failedToStart(quint64 generation, QProcess *process);
     void playReady();
     void audioFinished(int channel);
+    void voiceEnded();
     void finishIfDone();
 
     OpenJTalkSetup m_setup;
-    AudioOut &m_audio;
+    QPointer<AudioOut> m_audio;
     Readings m_readings;
     VoiceSettings m_settings; // the kept voice
     VoiceSettings m_speaking; // the voice of the text being said (the dialog's while listening)

@@ -1,5 +1,7 @@
 #include "SdlAudioOut.h"
 
+#include "Mp3Decoder.h"
+
 #include <QFile>
 #include <QLoggingCategory>
 
@@ -27,6 +29,38 @@ bool failed(QString *error, const QString &why)
     return false;
 }
 
+// A RIFF WAVE file; the mixer would take anything else for music and decode
+// it under the audio lock.
+bool isRiffWave(const QByteArray &bytes)
+{
+    return bytes.size() >= 12 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE";
+}
+
+// The samples at the mixer's rate and channel count.
+Pcm toMixerFormat(Pcm in, int rate, int channels)
+{
+    if (!in.ok() || (in.rate == rate && in.channels == channels))
+        return in;
+    Pcm out;
+    out.rate = rate;
+    out.channels = channels;
+    SDL_AudioStream *stream =
+        SDL_NewAudioStream(AUDIO_S16SYS, Uint8(in.channels), in.rate, AUDIO_S16SYS, Uint8(channels), rate);
+    if (!stream) {
+        out.error = sdlError();
+        return out;
+    }
+    if (SDL_AudioStreamPut(stream, in.samples.constData(), int(in.samples.size())) != 0
+        || SDL_AudioStreamFlush(stream) != 0) {
+        out.error = sdlError();
+    } else {
+        out.samples.resize(SDL_AudioStreamAvailable(stream));
+        out.samples.resize(qMax(0, SDL_AudioStreamGet(stream, out.samples.data(), int(out.samples.size()))));
+    }
+    SDL_FreeAudioStream(stream);
+    return out;
+}
+
 bool openDevice()
 {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
@@ -45,7 +79,8 @@ std::atomic<SdlAudioOut *> SdlAudioOut::s_instance{nullptr};
 SdlAudioOut::SdlAudioOut(QObject *parent)
     : AudioOut(parent)
 {
-    m_renderPool.setMaxThreadCount(1);
+    for (Decoder &decoder : m_decoders)
+        decoder.thread.setMaxThreadCount(1);
     // Otherwise SDL takes over SIGINT and SIGTERM and the program no longer ends on them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_ready = openDevice();
@@ -59,7 +94,6 @@ SdlAudioOut::SdlAudioOut(QObject *parent)
         return;
     }
     m_driver = QString::fromUtf8(SDL_GetCurrentAudioDriver());
-    Mix_Init(MIX_INIT_MP3);
     Mix_AllocateChannels(ChannelCount);
     int frequency = 0, channels = 0;
     Uint16 format = 0;
@@ -73,9 +107,10 @@ SdlAudioOut::SdlAudioOut(QObject *parent)
 SdlAudioOut::~SdlAudioOut()
 {
     for (auto &wanted : m_wantedOpen)
-        ++wanted; // tells a running render to give up
-    m_renderPool.clear();
-    m_renderPool.waitForDone();
+        ++wanted; // tells a running decode to give up
+    for (Decoder &decoder : m_decoders)
+        decoder.thread.clear();
+    waitForDecodes();
     if (!m_ready)
         return;
     Mix_ChannelFinished(nullptr);
@@ -135,9 +170,16 @@ bool SdlAudioOut::emptyChannel(int channel, QString *error)
     return m_ready || failed(error, QStringLiteral("audio unavailable"));
 }
 
-bool SdlAudioOut::loadChunk(int channel, const QByteArray &bytes, QString *error)
+void SdlAudioOut::waitForDecodes()
 {
-    // The mixer finds the format (WAV, MP3) from the bytes and decodes it whole.
+    for (Decoder &decoder : m_decoders)
+        decoder.thread.waitForDone();
+}
+
+bool SdlAudioOut::loadWav(int channel, const QByteArray &bytes, QString *error)
+{
+    if (!isRiffWave(bytes))
+        return failed(error, QStringLiteral("not a WAV file"));
     Mix_Chunk *chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
     if (!chunk)
         return failed(error, sdlError());
@@ -155,41 +197,55 @@ bool SdlAudioOut::open(int channel, const QString &path, Kind kind, QString *err
     if (file.size() > MaxFileBytes)
         return failed(error, QStringLiteral("file too large"));
     const QByteArray bytes = file.read(MaxFileBytes);
-    if (kind != Kind::Midi)
-        return loadChunk(channel, bytes, error);
+    switch (kind) {
+    case Kind::Wave:
+        return loadWav(channel, bytes, error);
+    case Kind::Mpeg:
+        if (!Mp3Decoder::looksLikeMp3(bytes))
+            return failed(error, QStringLiteral("not an MPEG audio file"));
+        break;
+    case Kind::Midi:
+        if (!MidiRenderer::looksLikeMidi(bytes))
+            return failed(error, QStringLiteral("not a MIDI file"));
+        break;
+    }
+    startDecode(channel, kind, bytes);
+    return true;
+}
 
-    if (!MidiRenderer::looksLikeMidi(bytes))
-        return failed(error, QStringLiteral("not a MIDI file"));
+void SdlAudioOut::startDecode(int channel, Kind kind, const QByteArray &bytes)
+{
     Slot &slot = m_slots[channel];
-    slot.rendering = true;
+    slot.decoding = true;
     const quint64 generation = slot.openGeneration;
     const int rate = m_rate, channels = m_channels;
-    m_renderPool.start([this, channel, generation, bytes, rate, channels] {
+    MidiRenderer &midi = m_decoders[channel].midi;
+    m_decoders[channel].thread.start([this, channel, generation, kind, bytes, rate, channels, &midi] {
         auto stale = [this, channel, generation] { return m_wantedOpen[channel].load() != generation; };
-        MidiRenderer::Pcm pcm = m_midi.render(bytes, rate, channels, stale);
+        Pcm pcm = kind == Kind::Midi ? midi.render(bytes, rate, channels, stale)
+                                     : toMixerFormat(Mp3Decoder::decode(bytes, stale), rate, channels);
         if (stale())
             return;
         QMetaObject::invokeMethod(
-            this, [this, channel, generation, pcm] { midiRendered(channel, generation, pcm); },
+            this, [this, channel, generation, pcm] { decoded(channel, generation, pcm); },
             Qt::QueuedConnection);
     });
-    return true;
 }
 
 bool SdlAudioOut::openWav(int channel, const QByteArray &wav, QString *error)
 {
-    return emptyChannel(channel, error) && loadChunk(channel, wav, error);
+    return emptyChannel(channel, error) && loadWav(channel, wav, error);
 }
 
-void SdlAudioOut::midiRendered(int channel, quint64 generation, MidiRenderer::Pcm pcm)
+void SdlAudioOut::decoded(int channel, quint64 generation, Pcm pcm)
 {
     Slot &slot = m_slots[channel];
-    if (generation != slot.openGeneration || !slot.rendering)
+    if (generation != slot.openGeneration || !slot.decoding)
         return;
-    slot.rendering = false;
+    slot.decoding = false;
     if (!pcm.ok() || pcm.samples.isEmpty()) {
         qCWarning(lcAudio) << "channel" << channel
-                           << "MIDI:" << (pcm.ok() ? QStringLiteral("no notes") : pcm.error);
+                           << "cannot sound:" << (pcm.ok() ? QStringLiteral("nothing in it") : pcm.error);
         slot.playWhenReady = false;
         return;
     }
@@ -222,7 +278,7 @@ void SdlAudioOut::play(int channel)
         return;
     Slot &slot = m_slots[channel];
     halt(channel);
-    if (slot.rendering)
+    if (slot.decoding)
         slot.playWhenReady = true;
     else if (slot.chunk)
         startChunk(channel);
@@ -241,7 +297,7 @@ void SdlAudioOut::close(int channel)
     halt(channel);
     Slot &slot = m_slots[channel];
     freeChunk(slot);
-    slot.rendering = false;
+    slot.decoding = false;
     slot.openGeneration = ++m_wantedOpen[channel];
 }
 

@@ -2,6 +2,7 @@
 
 #include "AudioOut.h"
 #include "MidiRenderer.h"
+#include "Pcm.h"
 
 #include <QThreadPool>
 
@@ -36,26 +37,39 @@ public:
     bool isPlaying(int channel) const override;
     void setVolume(int channel, int percent) override;
 
+    // Blocks until the decodes under way have ended; their results still
+    // arrive through the event loop.
+    void waitForDecodes();
+
 private:
     struct Slot
     {
         Mix_Chunk *chunk = nullptr;
-        QByteArray pcm;         // the samples a rendered MIDI chunk points into
-        bool rendering = false; // a MIDI render for this slot is under way
+        QByteArray pcm;        // the samples a decoded MIDI or MP3 chunk points into
+        bool decoding = false; // a decode for this slot is under way
         bool playWhenReady = false;
         bool playing = false;
-        quint64 openGeneration = 0; // tells a render's result from one for an earlier open
+        quint64 openGeneration = 0; // tells a decode's result from one for an earlier open
+    };
+
+    // Each channel decodes on a thread of its own, so that a long song on one
+    // channel does not hold up a short chime on another.
+    struct Decoder
+    {
+        QThreadPool thread; // at most one thread
+        MidiRenderer midi;  // used only on that thread
     };
 
     static void onChannelFinished(int channel);
     void channelEnded(int channel, quint64 generation);
-    void midiRendered(int channel, quint64 generation, MidiRenderer::Pcm pcm);
+    void startDecode(int channel, Kind kind, const QByteArray &bytes);
+    void decoded(int channel, quint64 generation, Pcm pcm);
     void startChunk(int channel);
     void halt(int channel);
     void freeChunk(Slot &slot);
     // Closes the channel; false (with the reason) when nothing can be opened on it.
     bool emptyChannel(int channel, QString *error);
-    bool loadChunk(int channel, const QByteArray &bytes, QString *error);
+    bool loadWav(int channel, const QByteArray &bytes, QString *error);
 
     bool m_ready = false;
     QString m_driver;
@@ -66,8 +80,7 @@ private:
     // thread, so that the end of a sound that was cut or replaced is ignored.
     std::array<std::atomic<quint64>, ChannelCount> m_playGeneration{};
     std::array<std::atomic<quint64>, ChannelCount> m_wantedOpen{};
-    MidiRenderer m_midi; // used only on m_renderPool's one thread
-    QThreadPool m_renderPool;
+    std::array<Decoder, ChannelCount> m_decoders;
 
     static std::atomic<SdlAudioOut *> s_instance;
 };

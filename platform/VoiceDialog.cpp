@@ -7,7 +7,6 @@
 #include <QFormLayout>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -43,7 +42,7 @@ VoiceDialog::VoiceDialog(QWidget *owner, const QString &title, const QStringList
     volume->setSuffix(QStringLiteral(" %"));
     volume->setValue(s.volume);
 
-    auto *form = new QFormLayout;
+    auto *form = new QFormLayout(this);
     form->addRow(QStringLiteral("音声ファイル"), voice);
     form->addRow(QStringLiteral("速さ"), speed);
     form->addRow(QStringLiteral("高さ"), pitch);
@@ -57,10 +56,7 @@ VoiceDialog::VoiceDialog(QWidget *owner, const QString &title, const QStringList
     connect(listen, &QPushButton::clicked, this, [this] { emit listenRequested(settings()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    form->addRow(buttons);
 }
 
 VoiceSettings VoiceDialog::settings() const

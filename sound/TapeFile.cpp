@@ -20,7 +20,7 @@ qsizetype skipBlanks(QStringView s, qsizetype at)
     return at;
 }
 
-// An empty number field reads as 0, as the classic reader took it.
+// An empty number field reads as 0: files leave out a flag that is not set.
 std::optional<qint16> number(QStringView field)
 {
     field = field.trimmed();
@@ -35,8 +35,6 @@ std::optional<qint16> number(QStringView field)
 
 std::optional<TapeEntry> entry(QStringView line)
 {
-    if (line.trimmed().isEmpty())
-        return TapeEntry{};
     TapeEntry e;
     qsizetype at = skipBlanks(line, 0);
     if (at < line.size() && line[at] == u'"') {
@@ -90,15 +88,19 @@ Contents read(QByteArrayView bytes)
         lines.append(bytes.sliced(start));
 
     Contents c;
-    c.lineCount = int(lines.size());
     c.entries.reserve(lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        std::optional<TapeEntry> e = entry(Cp932::decode(lines[i]));
-        if (!e) {
-            c.failedLine = int(i + 1);
-            break;
-        }
-        c.entries.append(std::move(*e));
+    for (const QByteArrayView bytesOfLine : std::as_const(lines)) {
+        const QString line = Cp932::decode(bytesOfLine);
+        if (line.trimmed().isEmpty())
+            continue;
+        ++c.entryCount;
+        if (c.failedEntry != 0)
+            continue; // the count goes on past a line that could not be read
+        std::optional<TapeEntry> e = entry(line);
+        if (e)
+            c.entries.append(std::move(*e));
+        else
+            c.failedEntry = c.entryCount;
     }
     return c;
 }

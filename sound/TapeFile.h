@@ -24,15 +24,16 @@ constexpr qint64 MaxFileBytes = 1024 * 1024;
 
 struct Contents
 {
-    int lineCount = 0;        // every line of the file, read or not
-    QList<TapeEntry> entries; // the lines read, in order, until one could not be
-    int failedLine = 0;       // the 1-based line that could not be read; 0 when all were
-    bool ok() const { return failedLine == 0; }
+    int entryCount = 0;       // every line that is not blank, read or not
+    QList<TapeEntry> entries; // the entries read, in order, until one could not be
+    int failedEntry = 0;      // the 1-based entry that could not be read; 0 when all were
+    bool ok() const { return failedEntry == 0; }
 };
 
-// A blank line is an entry that says nothing. A line that lacks a field, has a
-// quote that is not closed, something after the closing quote, or a number
-// outside 16 bits, cannot be read.
+// A blank line (nothing but white space) is no entry: a file that
+// ends in an empty line has no silent step at its end. A line that lacks a
+// field, has a quote that is not closed, something after the closing quote,
+// or a number outside 16 bits, cannot be read.
 Contents read(QByteArrayView bytes);
 
 } // namespace TapeFile

@@ -69,12 +69,12 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &routeText)
     const TapeFile::Contents contents = TapeFile::read(file.read(TapeFile::MaxFileBytes));
     file.close();
 
-    m_tapeCount = contents.lineCount;
+    m_tapeCount = contents.entryCount;
     m_tapeEntries = QList<TapeEntry>(qsizetype(m_tapeCount) + 1);
     for (qsizetype i = 0; i < contents.entries.size(); ++i)
         m_tapeEntries[i + 1] = contents.entries[i];
     if (!contents.ok()) {
-        m_tapePosition = contents.failedLine;
+        m_tapePosition = contents.failedEntry;
         setFrame(false);
         return;
     }

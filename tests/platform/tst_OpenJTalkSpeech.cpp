@@ -2,6 +2,7 @@
 
 #include "FakeAudioOut.h"
 #include "TapeFile.h"
+#include "WavWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +56,31 @@ class tst_OpenJTalkSpeech : public QObject
         s.voices = {QStringLiteral("/v/a.htsvoice"), QStringLiteral("/v/b.htsvoice")};
         s.settingsFile = m_dir.filePath(QStringLiteral("config/speech.ini"));
         return s;
+    }
+
+    // A stand-in for open_jtalk that reads its input and writes a short WAV,
+    // so that the engine's queue can be driven without the real synthesiser.
+    OpenJTalkSetup scriptedSetup(const QString &name, const QByteArray &script)
+    {
+        OpenJTalkSetup s = fakeSetup();
+        s.program = m_dir.filePath(name);
+        QFile f(s.program);
+        f.open(QIODevice::WriteOnly);
+        f.write(script);
+        f.close();
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        return s;
+    }
+
+    OpenJTalkSetup wavWriter()
+    {
+        const QString wav = m_dir.filePath(QStringLiteral("piece.wav"));
+        QFile f(wav);
+        f.open(QIODevice::WriteOnly);
+        f.write(toneWav(50));
+        f.close();
+        return scriptedSetup(QStringLiteral("writes_wav"),
+                             "#!/bin/sh\ncat >/dev/null\ncat '" + wav.toUtf8() + "'\n");
     }
 
     // Runs the installed Open JTalk on one line with its trace on.
@@ -188,6 +214,71 @@ private slots:
         engine.StopSpeaking();
         QCOMPARE(engine.Status(), SpeechEngine::StatusIdle);
         QCOMPARE(audio.wavs.size(), 0);
+    }
+
+    void aProgramThatNoLongerStartsFails()
+    {
+        // Still an executable file, but the system cannot run it.
+        FakeAudioOut audio;
+        OpenJTalkSpeech engine(scriptedSetup(QStringLiteral("broken"), "#!/nonexistent/interpreter\n"),
+                               audio);
+        engine.Speak(
+            QStringLiteral("次は、北口です。お降りの方は、お知らせください。本日も、ありがとうございます。"));
+        QTRY_COMPARE(engine.Status(), SpeechEngine::StatusFailed);
+        // Not one piece after another: the rest is given up.
+        QTRY_VERIFY(engine.findChildren<QProcess *>().isEmpty());
+        QCOMPARE(engine.Status(), SpeechEngine::StatusFailed);
+        QCOMPARE(audio.wavs.size(), 0);
+        engine.StopSpeaking();
+        QCOMPARE(engine.Status(), SpeechEngine::StatusIdle);
+    }
+
+    void aPieceThatCannotBePlayedIsSkipped()
+    {
+        FakeAudioOut audio;
+        OpenJTalkSpeech engine(wavWriter(), audio);
+        engine.Speak(
+            QStringLiteral("次は、北口です。お降りの方は、お知らせください。本日も、ありがとうございます。"));
+        QTRY_COMPARE(audio.wavs.size(), 1);
+        // The second piece is made while the first sounds, and waits for it.
+        QTRY_VERIFY(engine.findChildren<QProcess *>().isEmpty());
+        QCOMPARE(audio.wavs.size(), 1);
+        audio.failingWavs = 1;
+        audio.ended(AudioOut::SpeechChannel);
+        QCOMPARE(audio.wavs.size(), 2); // the second could not be opened
+        QTRY_COMPARE(audio.wavs.size(), 3);
+        QVERIFY(audio.isPlaying(AudioOut::SpeechChannel));
+        QCOMPARE(engine.Status(), SpeechEngine::StatusSpeaking);
+        audio.ended(AudioOut::SpeechChannel);
+        QCOMPARE(engine.Status(), SpeechEngine::StatusIdle);
+    }
+
+    void theLastPieceThatCannotBePlayedEndsTheSpeech()
+    {
+        FakeAudioOut audio;
+        OpenJTalkSpeech engine(wavWriter(), audio);
+        engine.Speak(QStringLiteral("次は、北口です。お降りの方は、お知らせください。"));
+        QTRY_COMPARE(audio.wavs.size(), 1);
+        QTRY_VERIFY(engine.findChildren<QProcess *>().isEmpty());
+        audio.failingWavs = 1;
+        audio.ended(AudioOut::SpeechChannel);
+        QCOMPARE(audio.wavs.size(), 2);
+        QCOMPARE(engine.Status(), SpeechEngine::StatusIdle);
+    }
+
+    void theEngineMayOutliveTheMixer()
+    {
+        auto audio = std::make_unique<FakeAudioOut>();
+        OpenJTalkSpeech engine(wavWriter(), *audio);
+        engine.Speak(QStringLiteral("次は、北口です。お降りの方は、お知らせください。"));
+        QTRY_COMPARE(audio->wavs.size(), 1);
+        QTRY_VERIFY(engine.findChildren<QProcess *>().isEmpty());
+        audio.reset();
+        // The rest has nowhere to sound; the speech ends and the engine can stop.
+        QCOMPARE(engine.Status(), SpeechEngine::StatusIdle);
+        engine.Speak(QStringLiteral("終点です。"));
+        QTRY_COMPARE(engine.Status(), SpeechEngine::StatusIdle);
+        engine.StopSpeaking();
     }
 
     void nothingToSay()

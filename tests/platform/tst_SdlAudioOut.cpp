@@ -4,6 +4,7 @@
 #include "SdlAudioOut.h"
 
 #include "MidiRenderer.h"
+#include "MidiWriter.h"
 #include "ProgramInfo.h"
 #include "Waits.h"
 #include "WavWriter.h"
@@ -14,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <SDL_mixer.h>
 
 class tst_SdlAudioOut : public QObject
 {
@@ -109,6 +112,11 @@ private slots:
                                      << AudioOut::Kind::Wave;
         QTest::newRow("wav as mid") << "tone.mid" << toneWav(100) << AudioOut::Kind::Midi;
         QTest::newRow("empty mp3") << "empty.mp3" << QByteArray() << AudioOut::Kind::Mpeg;
+        QTest::newRow("wav as mp3") << "tone.mp3" << toneWav(100) << AudioOut::Kind::Mpeg;
+        // The mixer would decode it as music, under its lock; a WAV must be a RIFF WAVE.
+        QFile mp3(QStringLiteral(SAMPLE_DIR "/sounds/buzzer.mp3"));
+        mp3.open(QIODevice::ReadOnly);
+        QTest::newRow("mp3 as wav") << "buzzer.wav" << mp3.readAll() << AudioOut::Kind::Wave;
     }
 
     void unreadableFilesFailToOpen()
@@ -140,10 +148,21 @@ private slots:
 
     void replacingAMidiWhileItRenders()
     {
-        // The render of the first open must not play over the second.
+        // The first song's render has ended, and its result waits in the event
+        // queue, when the channel is opened again: that result must not take the
+        // place of the second open's, here a song with nothing to sound.
         QSignalSpy ended(m_audio.get(), &AudioOut::finished);
-        const QString mid = QStringLiteral(SAMPLE_DIR "/sounds/tune.mid");
-        QVERIFY(m_audio->open(3, mid, AudioOut::Kind::Midi));
+        QVERIFY(m_audio->open(3, QStringLiteral(SAMPLE_DIR "/sounds/tune.mid"), AudioOut::Kind::Midi));
+        m_audio->play(3);
+        m_audio->waitForDecodes();
+        QVERIFY(m_audio->open(3, write(QStringLiteral("silent.mid"), midiNotes(0, 0)), AudioOut::Kind::Midi));
+        m_audio->play(3);
+        QVERIFY(!ended.wait(3000)); // the first song lasts under 3 s
+        QCOMPARE(ended.size(), 0);
+        QVERIFY(!m_audio->isPlaying(3));
+
+        // The same with a WAV opened over a song still rendering.
+        QVERIFY(m_audio->open(3, QStringLiteral(SAMPLE_DIR "/sounds/tune.mid"), AudioOut::Kind::Midi));
         m_audio->play(3);
         QVERIFY(m_audio->open(3, write(QStringLiteral("short.wav"), toneWav(200)), AudioOut::Kind::Wave));
         m_audio->play(3);
@@ -151,6 +170,24 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(ended.size(), 1);
         QVERIFY(!m_audio->isPlaying(3));
+    }
+
+    void channelsDecodeApart()
+    {
+        // Five minutes of chords take the renderer seconds; a short MP3 on
+        // another channel sounds and ends meanwhile.
+        QSignalSpy ended(m_audio.get(), &AudioOut::finished);
+        QVERIFY(m_audio->open(0, write(QStringLiteral("long.mid"), midiNotes(600, 500, 8)),
+                              AudioOut::Kind::Midi));
+        m_audio->play(0);
+        QVERIFY(m_audio->open(2, QStringLiteral(SAMPLE_DIR "/sounds/buzzer.mp3"), AudioOut::Kind::Mpeg));
+        m_audio->play(2);
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(ended.at(0).at(0).toInt(), 2);
+        QVERIFY(m_audio->isPlaying(0));
+        QCOMPARE(Mix_Playing(0), 0); // the song is still being rendered
+        m_audio->close(0);
+        m_audio->waitForDecodes();
     }
 };
 

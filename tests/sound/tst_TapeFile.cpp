@@ -14,9 +14,9 @@ private slots:
     void read_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<int>("entryCount");
         QTest::addColumn<QList<TapeEntry>>("entries");
-        QTest::addColumn<int>("failedLine");
+        QTest::addColumn<int>("failedEntry");
 
         using E = QList<TapeEntry>;
         QTest::newRow("empty file") << QByteArray() << 0 << E{} << 0;
@@ -33,8 +33,14 @@ private slots:
         QTest::newRow("16-bit limits")
             << QByteArray("\"x\",-32768,32767\n") << 1 << E{{"x", -32768, 32767}} << 0;
         QTest::newRow("fields past the third") << QByteArray("\"x\",1,2,3,4\n") << 1 << E{{"x", 1, 2}} << 0;
-        QTest::newRow("blank line says nothing")
-            << QByteArray("a,1,1\r\n\r\nb,0,0\r\n") << 3 << E{{"a", 1, 1}, {}, {"b", 0, 0}} << 0;
+        QTest::newRow("blank line is no entry")
+            << QByteArray("a,1,1\r\n\r\nb,0,0\r\n") << 2 << E{{"a", 1, 1}, {"b", 0, 0}} << 0;
+        QTest::newRow("empty line at the end") << QByteArray("a,1,1\r\n\r\n") << 1 << E{{"a", 1, 1}} << 0;
+        QTest::newRow("line of white space")
+            << QByteArray("a,1,1\n \t\n\x81\x40\nb,0,0") << 2 << E{{"a", 1, 1}, {"b", 0, 0}} << 0;
+        QTest::newRow("only blank lines") << QByteArray("\r\n\n  \r") << 0 << E{} << 0;
+        QTest::newRow("bad entry counted without the blank lines")
+            << QByteArray("\na,1,1\n\nbad\n\nc,0,0\n") << 3 << E{{"a", 1, 1}} << 2;
         QTest::newRow("number past 16 bits")
             << QByteArray("a,1,1\n\"b\",32768,0\nc,0,0\n") << 3 << E{{"a", 1, 1}} << 2;
         QTest::newRow("not a number") << QByteArray("\"x\",one,2\n") << 1 << E{} << 1;
@@ -54,12 +60,12 @@ private slots:
     void read()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, lineCount);
+        QFETCH(int, entryCount);
         QFETCH(QList<TapeEntry>, entries);
-        QFETCH(int, failedLine);
+        QFETCH(int, failedEntry);
         const TapeFile::Contents c = TapeFile::read(bytes);
-        QCOMPARE(c.lineCount, lineCount);
-        QCOMPARE(c.failedLine, failedLine);
+        QCOMPARE(c.entryCount, entryCount);
+        QCOMPARE(c.failedEntry, failedEntry);
         QCOMPARE(c.entries.size(), entries.size());
         for (qsizetype i = 0; i < entries.size(); ++i) {
             QCOMPARE(c.entries[i].Text, entries[i].Text);
@@ -86,7 +92,7 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const TapeFile::Contents c = TapeFile::read(f.readAll());
         QVERIFY(c.ok());
-        QCOMPARE(c.lineCount, 20);
+        QCOMPARE(c.entryCount, 20);
         QCOMPARE(c.entries.size(), 20);
         QVERIFY(c.entries[0].Text.contains(QStringLiteral("1,000円札")));
         QCOMPARE(c.entries[0].AdvanceFlag, qint16(0));

@@ -196,16 +196,26 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("count");
-        QTest::newRow("missing file") << QByteArray() << 0;
-        QTest::newRow("bad third line of five") << QByteArray("a,1,1\nb,1,1\nc,99999,1\nd,1,1\ne,1,1\n") << 5;
-        QTest::newRow("too large") << QByteArray(TapeFile::MaxFileBytes + 1, 'x') << 0;
+        QTest::addColumn<int>("position");     // after the load
+        QTest::addColumn<QStringList>("next"); // what a forward then says
+        QTest::newRow("missing file") << QByteArray() << 0 << 2 << QStringList();
+        // The entries after the bad one were never read: they say nothing.
+        QTest::newRow("bad third line of five")
+            << QByteArray("a,1,1\nb,1,1\nc,99999,1\nd,1,1\ne,1,1\n") << 5 << 3 << QStringList{QString()};
+        QTest::newRow("bad last line") << QByteArray("a,1,1\nb,1,1\nc,1\n") << 3 << 3 << QStringList();
+        QTest::newRow("too large") << QByteArray(TapeFile::MaxFileBytes + 1, 'x') << 0 << 2 << QStringList();
     }
 
     void badFileDisablesTheFrame()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, count);
-        ready(); // a good route first
+        QFETCH(int, position);
+        QFETCH(QStringList, next);
+        ready(); // a good route first, stepped onto its second entry
+        m_tape->TapeNext();
+        m_tape->TapeNext();
+        m_speech->log.clear();
         QVERIFY(m_panel->grpM_Tape->isEnabled());
         if (!bytes.isEmpty())
             write(QStringLiteral("7tp.csv"), bytes);
@@ -213,12 +223,26 @@ private slots:
         QVERIFY(!m_panel->grpM_Tape->isEnabled());
         QCOMPARE(m_panel->grpM_Tape->title(), mdlM_Tape::readyCaption()); // no message, caption kept
         QCOMPARE(m_tape->TapeCount(), count);
+        // The position stays where the reading stopped (or where it was, with no file).
+        QCOMPARE(m_tape->TapePosition(), position);
         m_tape->TapeNext();
-        QVERIFY(m_speech->spoken().size() <= 1);
+        QCOMPARE(m_speech->spoken(), next);
         // A later good route brings it back.
         m_tape->LoadTape(folder(), QStringLiteral("12"));
         QVERIFY(m_panel->grpM_Tape->isEnabled());
         QCOMPARE(m_tape->TapeCount(), 5);
+    }
+
+    void blankLinesAreNoSteps()
+    {
+        write(QStringLiteral("12tp.csv"), "\r\n" + tapeFile(entries(3)) + " \r\n\r\n");
+        ready();
+        QCOMPARE(m_tape->TapeCount(), 3);
+        for (int i = 0; i < 4; ++i)
+            m_tape->TapeNext();
+        QCOMPARE(m_tape->TapePosition(), 3);
+        QCOMPARE(m_speech->spoken(),
+                 (QStringList{"次は、停留所1です。", "次は、停留所2です。", "次は、停留所3です。"}));
     }
 
     void folderNamedLikeTheFile()

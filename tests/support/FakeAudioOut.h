@@ -21,6 +21,7 @@ public:
     qint64 defaultLengthMs = 1000;
     QSet<QString> unopenable; // file names whose open fails
     QList<QByteArray> wavs;   // every WAV opened from memory, in order
+    int failingWavs = 0;      // how many of the next WAVs from memory fail to open
     bool realTime = false;
     qint64 now = 0;
 
@@ -43,11 +44,18 @@ public:
             *error = QStringLiteral("scripted failure");
         return m_loaded[channel] >= 0;
     }
-    bool openWav(int channel, const QByteArray &wav, QString * = nullptr) override
+    bool openWav(int channel, const QByteArray &wav, QString *error = nullptr) override
     {
         log << QStringLiteral("openWav %1").arg(channel);
         end(channel);
         wavs << wav;
+        if (failingWavs > 0) {
+            --failingWavs;
+            m_loaded[channel] = -1;
+            if (error)
+                *error = QStringLiteral("scripted failure");
+            return false;
+        }
         m_loaded[channel] = defaultLengthMs;
         return true;
     }
