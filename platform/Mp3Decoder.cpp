@@ -11,6 +11,7 @@ namespace Mp3Decoder {
 namespace {
 
 constexpr size_t BlockBytes = 64 * 1024;
+constexpr qsizetype FeedBytes = 64 * 1024;
 
 struct HandleDeleter
 {
@@ -33,6 +34,10 @@ Pcm decode(const QByteArray &mp3, const std::function<bool()> &cancelled)
     std::call_once(initialised, [] { mpg123_init(); });
 
     Pcm out;
+    if (mp3.size() > MaxFileBytes) {
+        out.error = QStringLiteral("file too large");
+        return out;
+    }
     int err = MPG123_OK;
     std::unique_ptr<mpg123_handle, HandleDeleter> handle(mpg123_new(nullptr, &err));
     mpg123_handle *mh = handle.get();
@@ -48,12 +53,21 @@ Pcm decode(const QByteArray &mp3, const std::function<bool()> &cancelled)
     mpg123_rates(&rates, &rateCount);
     for (size_t i = 0; i < rateCount; ++i)
         mpg123_format(mh, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
-    if (mpg123_open_feed(mh) != MPG123_OK
-        || mpg123_feed(mh, reinterpret_cast<const unsigned char *>(mp3.constData()), size_t(mp3.size()))
-            != MPG123_OK) {
+    if (mpg123_open_feed(mh) != MPG123_OK) {
         out.error = QString::fromUtf8(mpg123_strerror(mh));
         return out;
     }
+    // mpg123 copies what it is fed; a slice at a time, it holds no second copy of the file.
+    qsizetype fed = 0;
+    auto feedMore = [&] {
+        const qsizetype slice = qMin(qsizetype(FeedBytes), mp3.size() - fed);
+        if (slice <= 0
+            || mpg123_feed(mh, reinterpret_cast<const unsigned char *>(mp3.constData() + fed), size_t(slice))
+                != MPG123_OK)
+            return false;
+        fed += slice;
+        return true;
+    };
 
     std::vector<unsigned char> block(BlockBytes);
     qsizetype maxBytes = 0;
@@ -82,10 +96,11 @@ Pcm decode(const QByteArray &mp3, const std::function<bool()> &cancelled)
             } else if (rate != out.rate || channels != out.channels) {
                 break; // a file whose format changes midway is played up to the change
             }
+        } else if (result == MPG123_NEED_MORE) {
+            if (!feedMore())
+                break; // every byte of the file has been decoded
         } else if (result != MPG123_OK) {
-            // MPG123_NEED_MORE: every byte fed has been decoded. Anything else is
-            // damage; what was decoded before it still plays.
-            break;
+            break; // damage; what was decoded before it still plays
         }
     }
     if (out.samples.isEmpty())

@@ -11,6 +11,8 @@ namespace Mp3Decoder {
 
 // Longest sound decoded; the rest is cut, so a hostile file cannot fill memory.
 constexpr int MaxSeconds = 300;
+// Bigger files are refused: 300 s at 320 kbit/s is about 12 MB.
+constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
 
 // True when the bytes start like an MPEG audio file: an ID3v2 tag or a frame sync.
 bool looksLikeMp3(const QByteArray &bytes);

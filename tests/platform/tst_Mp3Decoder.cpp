@@ -53,6 +53,33 @@ private slots:
         QVERIFY(peak > 3000);
     }
 
+    void aFileLongerThanOneFeedIsDecodedWhole()
+    {
+        // The file is handed to mpg123 in slices of 64 KiB; frames cut across
+        // a slice's end must come out whole.
+        const int repeats = 40;
+        const QByteArray many = m_buzzer.repeated(repeats);
+        QVERIFY(many.size() > 2 * 64 * 1024);
+        const Pcm one = Mp3Decoder::decode(m_buzzer);
+        const Pcm all = Mp3Decoder::decode(many);
+        QVERIFY2(all.ok(), qPrintable(all.error));
+        QCOMPARE(all.rate, one.rate);
+        QCOMPARE(all.channels, one.channels);
+        // More than the copies' sum: only the ends of the whole are trimmed of
+        // the encoder's padding, and each copy's info frame decodes as silence.
+        const double ratio = double(all.samples.size()) / double(one.samples.size());
+        QVERIFY2(ratio >= repeats && ratio < repeats * 1.25, qPrintable(QString::number(ratio)));
+    }
+
+    void aFileOverTheLimitIsRefused()
+    {
+        QByteArray huge = m_buzzer.repeated(int(Mp3Decoder::MaxFileBytes / m_buzzer.size()) + 1);
+        QVERIFY(huge.size() > Mp3Decoder::MaxFileBytes);
+        const Pcm pcm = Mp3Decoder::decode(huge);
+        QVERIFY(!pcm.ok());
+        QVERIFY(pcm.samples.isEmpty());
+    }
+
     void truncatedFilePlaysWhatItHolds()
     {
         const Pcm whole = Mp3Decoder::decode(m_buzzer);
