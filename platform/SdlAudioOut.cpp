@@ -16,6 +16,7 @@ constexpr int Rate = 44100;
 constexpr int OutputChannels = 2;
 // Other buffer sizes make the dummy driver's timing drift.
 constexpr int BufferFrames = 1024;
+constexpr qsizetype ConvertBytes = 64 * 1024;
 
 QString sdlError()
 {
@@ -36,8 +37,9 @@ bool isRiffWave(const QByteArray &bytes)
     return bytes.size() >= 12 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE";
 }
 
-// The samples at the mixer's rate and channel count.
-Pcm toMixerFormat(Pcm in, int rate, int channels)
+// The samples at the mixer's rate and channel count. A slice at a time, so
+// that the converter's queue stays small and a stale decode stops early.
+Pcm toMixerFormat(Pcm in, int rate, int channels, const std::function<bool()> &cancelled)
 {
     if (!in.ok() || (in.rate == rate && in.channels == channels))
         return in;
@@ -50,12 +52,30 @@ Pcm toMixerFormat(Pcm in, int rate, int channels)
         out.error = sdlError();
         return out;
     }
-    if (SDL_AudioStreamPut(stream, in.samples.constData(), int(in.samples.size())) != 0
-        || SDL_AudioStreamFlush(stream) != 0) {
-        out.error = sdlError();
-    } else {
-        out.samples.resize(SDL_AudioStreamAvailable(stream));
-        out.samples.resize(qMax(0, SDL_AudioStreamGet(stream, out.samples.data(), int(out.samples.size()))));
+    const qsizetype frameBytes = qsizetype(in.channels) * qsizetype(sizeof(qint16));
+    const qsizetype slice = ConvertBytes - ConvertBytes % frameBytes;
+    out.samples.reserve(
+        qsizetype(double(in.samples.size()) * rate * channels / (double(in.rate) * in.channels)) + slice);
+    auto takeAvailable = [&] {
+        const qsizetype had = out.samples.size();
+        out.samples.resize(had + SDL_AudioStreamAvailable(stream));
+        const int got = SDL_AudioStreamGet(stream, out.samples.data() + had, int(out.samples.size() - had));
+        out.samples.resize(had + qMax(0, got));
+        return got >= 0;
+    };
+    for (qsizetype at = 0; out.ok(); at += slice) {
+        if (cancelled && cancelled()) {
+            out.samples.clear();
+            out.error = QStringLiteral("cancelled");
+            break;
+        }
+        const bool last = at + slice >= in.samples.size();
+        const int bytes = int(qMin(slice, in.samples.size() - at));
+        if ((bytes > 0 && SDL_AudioStreamPut(stream, in.samples.constData() + at, bytes) != 0)
+            || (last && SDL_AudioStreamFlush(stream) != 0) || !takeAvailable())
+            out.error = sdlError();
+        if (last)
+            break;
     }
     SDL_FreeAudioStream(stream);
     return out;
@@ -194,9 +214,10 @@ bool SdlAudioOut::open(int channel, const QString &path, Kind kind, QString *err
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(error, file.errorString());
-    if (file.size() > MaxFileBytes)
+    const qint64 maxBytes = kind == Kind::Mpeg ? Mp3Decoder::MaxFileBytes : MaxFileBytes;
+    if (file.size() > maxBytes)
         return failed(error, QStringLiteral("file too large"));
-    const QByteArray bytes = file.read(MaxFileBytes);
+    const QByteArray bytes = file.read(maxBytes);
     switch (kind) {
     case Kind::Wave:
         return loadWav(channel, bytes, error);
@@ -221,13 +242,21 @@ void SdlAudioOut::startDecode(int channel, Kind kind, const QByteArray &bytes)
     const int rate = m_rate, channels = m_channels;
     MidiRenderer &midi = m_decoders[channel].midi;
     m_decoders[channel].thread.start([this, channel, generation, kind, bytes, rate, channels, &midi] {
+        if (decodeStarting)
+            decodeStarting(channel);
         auto stale = [this, channel, generation] { return m_wantedOpen[channel].load() != generation; };
         Pcm pcm = kind == Kind::Midi ? midi.render(bytes, rate, channels, stale)
-                                     : toMixerFormat(Mp3Decoder::decode(bytes, stale), rate, channels);
+                                     : toMixerFormat(Mp3Decoder::decode(bytes, stale), rate, channels, stale);
         if (stale())
             return;
+        if (decodeDone)
+            decodeDone(channel, pcm);
+        // Moved all the way into the slot: a five-minute song is some 50 MB.
         QMetaObject::invokeMethod(
-            this, [this, channel, generation, pcm] { decoded(channel, generation, pcm); },
+            this,
+            [this, channel, generation, pcm = std::move(pcm)]() mutable {
+                decoded(channel, generation, std::move(pcm));
+            },
             Qt::QueuedConnection);
     });
 }

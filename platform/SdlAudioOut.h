@@ -8,6 +8,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 
 struct Mix_Chunk;
 
@@ -40,6 +41,11 @@ public:
     // Blocks until the decodes under way have ended; their results still
     // arrive through the event loop.
     void waitForDecodes();
+
+    // For tests, set while no decode runs; called on the channel's decoding
+    // thread as a decode starts and with its result before it is handed over.
+    std::function<void(int channel)> decodeStarting;
+    std::function<void(int channel, const Pcm &pcm)> decodeDone;
 
 private:
     struct Slot

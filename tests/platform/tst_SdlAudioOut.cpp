@@ -5,6 +5,7 @@
 
 #include "MidiRenderer.h"
 #include "MidiWriter.h"
+#include "Mp3Decoder.h"
 #include "ProgramInfo.h"
 #include "Waits.h"
 #include "WavWriter.h"
@@ -12,11 +13,15 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <SDL_mixer.h>
+
+#include <atomic>
 
 class tst_SdlAudioOut : public QObject
 {
@@ -174,20 +179,61 @@ private slots:
 
     void channelsDecodeApart()
     {
-        // Five minutes of chords take the renderer seconds; a short MP3 on
-        // another channel sounds and ends meanwhile.
+        // The song's decode on channel 0 is held until the test lets it go; a
+        // short MP3 on another channel sounds and ends meanwhile.
+        QSemaphore gate;
+        m_audio->decodeStarting = [&gate](int channel) {
+            if (channel == 0)
+                gate.acquire();
+        };
+        const auto cleanUp = qScopeGuard([&] {
+            gate.release();
+            m_audio->waitForDecodes();
+            m_audio->decodeStarting = {};
+        });
         QSignalSpy ended(m_audio.get(), &AudioOut::finished);
-        QVERIFY(m_audio->open(0, write(QStringLiteral("long.mid"), midiNotes(600, 500, 8)),
-                              AudioOut::Kind::Midi));
+        QVERIFY(m_audio->open(0, QStringLiteral(SAMPLE_DIR "/sounds/tune.mid"), AudioOut::Kind::Midi));
         m_audio->play(0);
         QVERIFY(m_audio->open(2, QStringLiteral(SAMPLE_DIR "/sounds/buzzer.mp3"), AudioOut::Kind::Mpeg));
         m_audio->play(2);
         QVERIFY(ended.wait(10000));
+        QCOMPARE(ended.size(), 1);
         QCOMPARE(ended.at(0).at(0).toInt(), 2);
         QVERIFY(m_audio->isPlaying(0));
-        QCOMPARE(Mix_Playing(0), 0); // the song is still being rendered
-        m_audio->close(0);
-        m_audio->waitForDecodes();
+        QCOMPARE(Mix_Playing(0), 0); // the song is still held in its decode
+        gate.release();
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(ended.size(), 2);
+        QCOMPARE(ended.at(1).at(0).toInt(), 0);
+    }
+
+    void theDecodedSoundIsPlayedWhereItWasDecoded()
+    {
+        // A copy on the way to the mixer would cost the GUI thread tens of
+        // megabytes for a long song.
+        std::atomic<const char *> samples{nullptr};
+        m_audio->decodeDone = [&samples](int, const Pcm &pcm) { samples = pcm.samples.constData(); };
+        const auto cleanUp = qScopeGuard([&] {
+            m_audio->waitForDecodes();
+            m_audio->decodeDone = {};
+        });
+        QSignalSpy ended(m_audio.get(), &AudioOut::finished);
+        QVERIFY(m_audio->open(2, QStringLiteral(SAMPLE_DIR "/sounds/buzzer.mp3"), AudioOut::Kind::Mpeg));
+        m_audio->play(2);
+        QTRY_VERIFY(Mix_Playing(2));
+        QVERIFY(samples.load());
+        QCOMPARE(static_cast<const void *>(Mix_GetChunk(2)->abuf), static_cast<const void *>(samples.load()));
+        QVERIFY(ended.wait(10000));
+    }
+
+    void anMp3OverItsLimitIsRefused()
+    {
+        // Five minutes of MP3 take some 12 MB; a bigger file is not even read.
+        const QString path = write(QStringLiteral("huge.mp3"), QByteArray("ID3\x04\x00", 5));
+        QVERIFY(QFile::resize(path, Mp3Decoder::MaxFileBytes + 1));
+        QString error;
+        QVERIFY(!m_audio->open(1, path, AudioOut::Kind::Mpeg, &error));
+        QCOMPARE(error, QStringLiteral("file too large"));
     }
 };
 
