@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -21,6 +22,25 @@ constexpr float SilenceLevel = 0.0003f;
 constexpr int FadeMs = 20;
 
 void quietLog(int, const char *, void *) { }
+
+// FluidSynth's logger and the tables its first synth fills are global, and
+// every channel renders on a thread of its own.
+void setUpFluidSynth()
+{
+    static std::once_flag done;
+    std::call_once(done, [] {
+        // FluidSynth reports to stderr by default; a missing preset is not worth a line there.
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, quietLog, nullptr);
+        fluid_settings_t *settings = new_fluid_settings();
+        if (!settings)
+            return;
+        fluid_settings_setint(settings, "synth.lock-memory", 0);
+        if (fluid_synth_t *synth = new_fluid_synth(settings))
+            delete_fluid_synth(synth);
+        delete_fluid_settings(settings);
+    });
+}
 
 bool isSoundFont(const QString &path)
 {
@@ -69,10 +89,7 @@ bool MidiRenderer::ensureSynth(int rate, QString *error)
         *error = QStringLiteral("no General MIDI soundfont at %1").arg(m_soundFont);
         return false;
     }
-    // FluidSynth reports to stderr by default; a missing preset is not worth a line there.
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, quietLog, nullptr);
-
+    setUpFluidSynth();
     auto s = std::make_unique<Synth>();
     s->rate = rate;
     s->settings = new_fluid_settings();
