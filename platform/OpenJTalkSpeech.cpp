@@ -84,8 +84,8 @@ OpenJTalkSpeech::OpenJTalkSpeech(OpenJTalkSetup setup, AudioOut &audio, QObject 
     // A voice that was sounding on a mixer that is gone will never report its end.
     connect(&audio, &QObject::destroyed, this, [this] {
         m_audio = nullptr;
-        if (m_playing)
-            voiceEnded();
+        if (m_status == StatusSpeaking)
+            lostTheMixer();
     });
 }
 
@@ -134,6 +134,10 @@ void OpenJTalkSpeech::startSynthesis()
 {
     if (m_process || m_queue.isEmpty() || !m_ready.isEmpty())
         return;
+    if (!m_audio) {
+        lostTheMixer();
+        return;
+    }
     if (!QFileInfo(m_setup.program).isExecutable()) {
         // Gone since it was found: the caller reads the failure from Status().
         m_queue.clear();
@@ -191,14 +195,26 @@ void OpenJTalkSpeech::failedToStart(quint64 generation, QProcess *process)
     m_status = StatusFailed;
 }
 
+void OpenJTalkSpeech::lostTheMixer()
+{
+    // Nothing more can sound: the rest is not made, and the caller reads the
+    // failure from Status().
+    qCWarning(lcSpeech) << "no mixer to play the voice on";
+    StopSpeaking();
+    m_status = StatusFailed;
+}
+
 void OpenJTalkSpeech::playReady()
 {
+    if (!m_audio) {
+        lostTheMixer();
+        return;
+    }
     QString error;
     const QByteArray wav = std::exchange(m_ready, {});
-    if (!m_audio || !m_audio->openWav(AudioOut::SpeechChannel, wav, &error)) {
+    if (!m_audio->openWav(AudioOut::SpeechChannel, wav, &error)) {
         // This piece is lost; the rest of the text is still said.
-        qCWarning(lcSpeech) << "the voice could not be played:"
-                            << (m_audio ? error : QStringLiteral("no mixer"));
+        qCWarning(lcSpeech) << "the voice could not be played:" << error;
         startSynthesis();
         finishIfDone();
         return;

@@ -83,6 +83,8 @@ private:
     void startSynthesis();
     void synthesised(quint64 generation, QProcess *process);
     void failedToStart(quint64 generation, QProcess *process);
+    // Ends the speech at once, as failed: the mixer is gone.
+    void lostTheMixer();
     void playReady();
     void audioFinished(int channel);
     void voiceEnded();

@@ -4,6 +4,7 @@
 #include "TapeFile.h"
 #include "WavWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -58,29 +59,49 @@ class tst_OpenJTalkSpeech : public QObject
         return s;
     }
 
-    // A stand-in for open_jtalk that reads its input and writes a short WAV,
-    // so that the engine's queue can be driven without the real synthesiser.
-    OpenJTalkSetup scriptedSetup(const QString &name, const QByteArray &script)
+    // Stand-ins for open_jtalk, so that the engine's queue can be driven without
+    // the real synthesiser: one reads its input and writes a short WAV, the
+    // other cannot be run. They live under the build tree, as a temporary folder
+    // may be mounted noexec.
+    QTemporaryDir m_scripts{QCoreApplication::applicationDirPath() + QStringLiteral("/scripts-XXXXXX")};
+    OpenJTalkSetup m_wavWriter;
+    OpenJTalkSetup m_broken;
+    bool m_scriptsRun = false;
+
+    static bool writeFile(const QString &path, const QByteArray &bytes,
+                          QFileDevice::Permissions permissions = {})
     {
-        OpenJTalkSetup s = fakeSetup();
-        s.program = m_dir.filePath(name);
-        QFile f(s.program);
-        f.open(QIODevice::WriteOnly);
-        f.write(script);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return false;
         f.close();
-        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        return s;
+        return !permissions || f.setPermissions(permissions);
     }
 
-    OpenJTalkSetup wavWriter()
+    void writeScripts()
     {
-        const QString wav = m_dir.filePath(QStringLiteral("piece.wav"));
-        QFile f(wav);
-        f.open(QIODevice::WriteOnly);
-        f.write(toneWav(50));
-        f.close();
-        return scriptedSetup(QStringLiteral("writes_wav"),
-                             "#!/bin/sh\ncat >/dev/null\ncat '" + wav.toUtf8() + "'\n");
+        QVERIFY2(m_scripts.isValid(), qPrintable(m_scripts.errorString()));
+        const auto exe = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        const QString wav = m_scripts.filePath(QStringLiteral("piece.wav"));
+        QVERIFY(writeFile(wav, toneWav(50)));
+        m_wavWriter = fakeSetup();
+        m_wavWriter.program = m_scripts.filePath(QStringLiteral("writes_wav"));
+        QVERIFY(
+            writeFile(m_wavWriter.program, "#!/bin/sh\ncat >/dev/null\ncat '" + wav.toUtf8() + "'\n", exe));
+        // Still an executable file, but the system cannot run it.
+        m_broken = fakeSetup();
+        m_broken.program = m_scripts.filePath(QStringLiteral("broken"));
+        QVERIFY(writeFile(m_broken.program, "#!/nonexistent/interpreter\n", exe));
+
+        // Where scripts cannot run, the tests that use them would wait in vain
+        // or see the failure they look for for another reason.
+        QProcess p;
+        p.start(m_wavWriter.program);
+        p.closeWriteChannel();
+        m_scriptsRun = p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0
+            && p.readAllStandardOutput() == toneWav(50);
+        if (!m_scriptsRun)
+            qWarning() << "cannot run a shell script in" << m_scripts.path() << p.errorString();
     }
 
     // Runs the installed Open JTalk on one line with its trace on.
@@ -116,6 +137,7 @@ private slots:
         OpenJTalkPlaces places = OpenJTalkPlaces::standard(QString());
         places.settingsFile = m_dir.filePath(QStringLiteral("real.ini"));
         m_real = OpenJTalkSetup::find(places);
+        writeScripts();
     }
 
     void find_data()
@@ -218,10 +240,10 @@ private slots:
 
     void aProgramThatNoLongerStartsFails()
     {
-        // Still an executable file, but the system cannot run it.
+        if (!m_scriptsRun)
+            QSKIP("shell scripts cannot be run here");
         FakeAudioOut audio;
-        OpenJTalkSpeech engine(scriptedSetup(QStringLiteral("broken"), "#!/nonexistent/interpreter\n"),
-                               audio);
+        OpenJTalkSpeech engine(m_broken, audio);
         engine.Speak(
             QStringLiteral("次は、北口です。お降りの方は、お知らせください。本日も、ありがとうございます。"));
         QTRY_COMPARE(engine.Status(), SpeechEngine::StatusFailed);
@@ -235,8 +257,10 @@ private slots:
 
     void aPieceThatCannotBePlayedIsSkipped()
     {
+        if (!m_scriptsRun)
+            QSKIP("shell scripts cannot be run here");
         FakeAudioOut audio;
-        OpenJTalkSpeech engine(wavWriter(), audio);
+        OpenJTalkSpeech engine(m_wavWriter, audio);
         engine.Speak(
             QStringLiteral("次は、北口です。お降りの方は、お知らせください。本日も、ありがとうございます。"));
         QTRY_COMPARE(audio.wavs.size(), 1);
@@ -255,8 +279,10 @@ private slots:
 
     void theLastPieceThatCannotBePlayedEndsTheSpeech()
     {
+        if (!m_scriptsRun)
+            QSKIP("shell scripts cannot be run here");
         FakeAudioOut audio;
-        OpenJTalkSpeech engine(wavWriter(), audio);
+        OpenJTalkSpeech engine(m_wavWriter, audio);
         engine.Speak(QStringLiteral("次は、北口です。お降りの方は、お知らせください。"));
         QTRY_COMPARE(audio.wavs.size(), 1);
         QTRY_VERIFY(engine.findChildren<QProcess *>().isEmpty());
@@ -268,17 +294,37 @@ private slots:
 
     void theEngineMayOutliveTheMixer()
     {
+        if (!m_scriptsRun)
+            QSKIP("shell scripts cannot be run here");
         auto audio = std::make_unique<FakeAudioOut>();
-        OpenJTalkSpeech engine(wavWriter(), *audio);
+        OpenJTalkSpeech engine(m_wavWriter, *audio);
         engine.Speak(QStringLiteral("次は、北口です。お降りの方は、お知らせください。"));
         QTRY_COMPARE(audio->wavs.size(), 1);
         QTRY_VERIFY(engine.findChildren<QProcess *>().isEmpty());
         audio.reset();
-        // The rest has nowhere to sound; the speech ends and the engine can stop.
-        QCOMPARE(engine.Status(), SpeechEngine::StatusIdle);
+        // The rest has nowhere to sound: it is not made, and the speech fails at once.
+        QCOMPARE(engine.Status(), SpeechEngine::StatusFailed);
+        QVERIFY(engine.findChildren<QProcess *>().isEmpty());
         engine.Speak(QStringLiteral("終点です。"));
-        QTRY_COMPARE(engine.Status(), SpeechEngine::StatusIdle);
+        QCOMPARE(engine.Status(), SpeechEngine::StatusFailed);
+        QVERIFY(engine.findChildren<QProcess *>().isEmpty());
         engine.StopSpeaking();
+        QCOMPARE(engine.Status(), SpeechEngine::StatusIdle);
+    }
+
+    void theMixerGoingWhileAPieceIsMadeEndsTheSpeech()
+    {
+        if (!m_scriptsRun)
+            QSKIP("shell scripts cannot be run here");
+        auto audio = std::make_unique<FakeAudioOut>();
+        OpenJTalkSpeech engine(m_wavWriter, *audio);
+        engine.Speak(QStringLiteral("次は、北口です。お降りの方は、お知らせください。"));
+        QCOMPARE(engine.findChildren<QProcess *>().size(), 1);
+        audio.reset();
+        QCOMPARE(engine.Status(), SpeechEngine::StatusFailed);
+        QTRY_VERIFY(engine.findChildren<QProcess *>().isEmpty());
+        QTest::qWait(100);
+        QCOMPARE(engine.Status(), SpeechEngine::StatusFailed);
     }
 
     void nothingToSay()
