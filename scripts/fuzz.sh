@@ -4,7 +4,7 @@
 # The corpus grows in fuzz/corpus-TARGET (not kept in git), seeded from the samples.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi [SECONDS]}
+target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3 [SECONDS]}
 seconds=${2:-300}
 scripts/install-deps.sh
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
@@ -20,6 +20,9 @@ case "$target" in
     fuzz_in4) head -c 382 /dev/zero > "$corpus/seed-empty" ;;
     fuzz_tape) cp samples/12tp.csv "$corpus/seed-12tp" ;;
     fuzz_yomi) cp samples/yomi.csv "$corpus/seed-yomi" ;;
+    # Also one longer than the decoder's 64 KiB feed.
+    fuzz_mp3) cp samples/sounds/buzzer.mp3 "$corpus/seed-buzzer"
+              for i in $(seq 14); do cat samples/sounds/buzzer.mp3; done > "$corpus/seed-buzzer-long" ;;
 esac
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
