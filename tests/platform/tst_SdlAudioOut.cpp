@@ -226,6 +226,34 @@ private slots:
         QVERIFY(ended.wait(10000));
     }
 
+    void aLongMp3IsConvertedWhole()
+    {
+        // Over a megabyte of samples at another rate and channel count goes
+        // through the converter in many slices; none may be lost.
+        QFile f(QStringLiteral(SAMPLE_DIR "/sounds/buzzer.mp3"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray mp3 = f.readAll().repeated(40);
+        const Pcm source = Mp3Decoder::decode(mp3);
+        QVERIFY2(source.ok(), qPrintable(source.error));
+        int rate = 0, channels = 0;
+        Uint16 format = 0;
+        QVERIFY(Mix_QuerySpec(&rate, &format, &channels));
+        QVERIFY(source.rate != rate || source.channels != channels);
+        std::atomic<qsizetype> converted{-1};
+        m_audio->decodeDone = [&converted](int, const Pcm &pcm) { converted = pcm.samples.size(); };
+        const auto cleanUp = qScopeGuard([&] {
+            m_audio->waitForDecodes();
+            m_audio->decodeDone = {};
+        });
+        QVERIFY(m_audio->open(1, write(QStringLiteral("long.mp3"), mp3), AudioOut::Kind::Mpeg));
+        m_audio->waitForDecodes();
+        m_audio->close(1);
+        const double expected =
+            double(source.samples.size()) * rate * channels / (double(source.rate) * source.channels);
+        QVERIFY2(qAbs(converted.load() - expected) < expected * 0.01,
+                 qPrintable(QStringLiteral("%1 of %2").arg(converted.load()).arg(expected)));
+    }
+
     void anMp3OverItsLimitIsRefused()
     {
         // Five minutes of MP3 take some 12 MB; a bigger file is not even read.
