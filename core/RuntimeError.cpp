@@ -13,6 +13,8 @@ QString description(int number)
         return QStringLiteral("メモリが不足しています。");
     case SubscriptOutOfRange:
         return QStringLiteral("インデックスが有効範囲にありません。");
+    case ObjectNotSet:
+        return QStringLiteral("オブジェクト変数または With ブロック変数が設定されていません。");
     case BadFileName:
         return QStringLiteral("ファイル名または番号が不正です。");
     case FileNotFound:

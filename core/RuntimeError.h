@@ -18,6 +18,7 @@ enum Number : int {
     DeviceUnavailable = 68,
     PathFileAccess = 75,
     PathNotFound = 76,
+    ObjectNotSet = 91,
     InvalidPropertyValue = 380,
     InvalidPicture = 481,
 };

@@ -13,6 +13,8 @@ const std::vector<FontSubstitution> &fontSubstitutions()
         {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")},
         {QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho")},
         {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")},
+        // The ticket-number row's digit face: a gothic whose full-width digits are even and bold.
+        {QStringLiteral("ソルテ数字平体"), QStringLiteral("IPAGothic")},
     };
     return table;
 }

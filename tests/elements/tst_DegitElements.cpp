@@ -2,6 +2,7 @@
 #include "Fonts.h"
 #include "M_Degit.h"
 #include "M_DegitEm.h"
+#include "Pixels.h"
 #include "PropertyBag.h"
 
 #include <QApplication>
@@ -43,26 +44,9 @@ int draws(DegitElement &element)
     return dynamic_cast<Counting<M_DegitEm> &>(element).draws;
 }
 
-// Lit amber (F8 D2 72) stands out from the greys by its red-blue difference,
-// also where antialiasing blends it into the background.
-bool isLit(QRgb pixel)
-{
-    return qRed(pixel) - qBlue(pixel) > 60;
-}
-
 QImage picture(DegitElement &element)
 {
     return element.grab().toImage();
-}
-
-int litPixels(const QImage &image, QRect area)
-{
-    int count = 0;
-    area &= image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += isLit(image.pixel(x, y));
-    return count;
 }
 
 // The unlit grey 96 96 96 over the 80 80 80 background.

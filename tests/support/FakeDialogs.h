@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // Records every message box and answers from a script (Ok/Yes by default).
 class FakeDialogs : public Dialogs
 {
@@ -40,10 +42,13 @@ public:
     };
     QList<DigitSettings> digitDialogs;
     QList<DigitReply> digitReplies;
+    std::function<void()> onDigitDialog; // runs while the dialog would be open
 
     qint32 Call_dlg100(QWidget *, qint16 Keta, qint16 &ZeroMode, qint16 &Shift, qint16 &FillZero) override
     {
         digitDialogs.append({Keta, ZeroMode, Shift, FillZero});
+        if (onDigitDialog)
+            onDigitDialog();
         if (digitReplies.isEmpty())
             return 0;
         const DigitReply reply = digitReplies.takeFirst();

@@ -1,0 +1,77 @@
+#include "WindowShape.h"
+
+#include <QPoint>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight)
+{
+    const int w = size.width();
+    const int h = size.height();
+    if (w <= 0 || h <= 0)
+        return {};
+    const double rx = std::min(ellipseWidth, w) / 2.0;
+    const double ry = std::min(ellipseHeight, h) / 2.0;
+    if (rx <= 0 || ry <= 0)
+        return QRegion(0, 0, w, h);
+
+    // Row by row: in a corner band, how far the ellipse through the middle of
+    // the row lies from the side.
+    auto inset = [&](int y) {
+        const int fromEdge = std::min(y, h - 1 - y);
+        if (fromEdge >= ry)
+            return 0;
+        const double dy = (ry - (fromEdge + 0.5)) / ry;
+        return int(std::lround(rx - rx * std::sqrt(std::max(0.0, 1.0 - dy * dy))));
+    };
+    QRegion region;
+    int y = 0;
+    while (y < h) {
+        const int cut = inset(y);
+        int rows = 1;
+        while (y + rows < h && inset(y + rows) == cut)
+            ++rows;
+        if (w - 2 * cut > 0)
+            region += QRect(cut, y, w - 2 * cut, rows);
+        y += rows;
+    }
+    return region;
+}
+
+bool SurfaceDrag::press(const QPoint &globalPos, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return false;
+    QWindow *window = m_window.window()->windowHandle();
+    // startSystemMove() only works from inside a press and with a window manager.
+    if (window && window->startSystemMove()) {
+        m_following = false;
+        return true;
+    }
+    m_following = true;
+    m_grab = globalPos - m_window.window()->pos();
+    return true;
+}
+
+bool SurfaceDrag::move(const QPoint &globalPos, Qt::MouseButtons buttons)
+{
+    if (!m_following)
+        return false;
+    if (!(buttons & Qt::LeftButton)) {
+        m_following = false;
+        return false;
+    }
+    m_window.window()->move(globalPos - m_grab);
+    return true;
+}
+
+bool SurfaceDrag::release(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || !m_following)
+        return false;
+    m_following = false;
+    return true;
+}

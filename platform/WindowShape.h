@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRegion>
+#include <QSize>
+
+class QPoint;
+class QWidget;
+
+// A rectangle of the given size whose corners are cut by an ellipse of
+// ellipseWidth x ellipseHeight pixels, one quarter in each corner: the rounded
+// shape of the fare board. Pixels outside it belong to the windows below.
+QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight);
+
+// Moves a frameless window with the mouse when it is grabbed by its surface.
+// The window manager moves it when it can; without one (or where it declines)
+// the window follows the pointer itself until the button is released.
+class SurfaceDrag
+{
+public:
+    explicit SurfaceDrag(QWidget &window)
+        : m_window(window)
+    {
+    }
+
+    // Call from the window's own mouse events. press() takes only the left
+    // button; each returns whether it used the event.
+    bool press(const QPoint &globalPos, Qt::MouseButton button);
+    bool move(const QPoint &globalPos, Qt::MouseButtons buttons);
+    bool release(Qt::MouseButton button);
+
+    // The window follows the pointer by itself (no window manager took over).
+    bool isFollowing() const { return m_following; }
+
+private:
+    QWidget &m_window;
+    bool m_following = false;
+    QPoint m_grab; // the pointer's place relative to the window's top left
+};
