@@ -14,8 +14,9 @@ class Dialogs;
 class ElapsedClock;
 class Form1;
 class ProgramInfo;
-class QWidget;
 class Waits;
+class frmCtl;
+class frmOption;
 
 // What the program reaches outside itself: the real services in main, fakes in tests.
 struct AppServices
@@ -54,11 +55,14 @@ public:
     mdlM_Tape tape;
     mdl109_000 mdl109;
 
+    // The windows, built in this order: the board, the options dialog (hidden;
+    // its controls hold the settings) and the operating panel.
     std::unique_ptr<Form1> form1;
-    // The operating panel frmCtl, while there is one; it takes no input while a board dialog is open.
-    QWidget *panel = nullptr;
+    std::unique_ptr<frmOption> options;
+    std::unique_ptr<frmCtl> panel;
 
     // What runs when the board is loaded: cells blanked, the model's picture,
-    // the board at the top left with its rounded shape, and shown.
+    // the panel shown at the bottom right, the board at the top left with its
+    // rounded shape, and shown.
     void startUp();
 };

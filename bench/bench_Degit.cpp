@@ -17,6 +17,7 @@ class NoDialogs : public Dialogs
 public:
     Answer MsgBox(QWidget *, const QString &, Buttons, Icon, const QString &) override { return AnsweredOk; }
     qint32 Call_dlg100(QWidget *, qint16, qint16 &, qint16 &, qint16 &) override { return 0; }
+    void Call_dlg110(QWidget *, qint16, const QString &) override { }
 };
 
 NoDialogs dialogs;

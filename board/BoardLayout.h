@@ -23,7 +23,7 @@ constexpr int LabelWidth = 780;
 constexpr int LabelHeight = 240;
 
 // Cell k of Degit and label k of lblSeiriNum at [k]; [0] are the hidden templates.
-// The few off-by-some twips are the designer's hand, kept so the board looks as it did.
+// The few off-by-some twips are the designer's hand, kept as designed.
 constexpr std::array<Place, CellCount + 1> Cell{{
     {2115, 60},   {2220, 1365}, {3144, 1365}, {4068, 1365}, {4992, 1365}, {5916, 1365}, {6840, 1365},
     {2220, 1980}, {3144, 1980}, {4068, 1980}, {4992, 1965}, {5916, 1965}, {6840, 1980}, {2220, 2595},

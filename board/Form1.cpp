@@ -9,16 +9,13 @@
 #include "OleColor.h"
 #include "ProgramInfo.h"
 #include "Twips.h"
+#include "frmCtl.h"
 #include "mdl109_000.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace {
 
@@ -112,22 +109,8 @@ void Form1::GetFormInfo()
 void Form1::SetFormInfo()
 {
     const FormInfo &info = m_app.iniIo.IniData.FormInfo;
-    QRect target(QPoint(twipsToPixels(info.FormLeft), twipsToPixels(info.FormTop)), size());
-    // A board saved on a screen that is gone would be out of reach: no frame,
-    // no title bar to grab. Bring it onto the main screen.
-    bool onScreen = false;
-    for (const QScreen *screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->geometry().intersects(target);
-    if (!onScreen) {
-        if (const QScreen *primary = QGuiApplication::primaryScreen()) {
-            const QRect room = primary->availableGeometry();
-            target.moveLeft(
-                std::clamp(target.left(), room.left(), std::max(room.left(), room.right() - width() + 1)));
-            target.moveTop(
-                std::clamp(target.top(), room.top(), std::max(room.top(), room.bottom() - height() + 1)));
-        }
-    }
-    move(target.topLeft());
+    // Without a frame or title bar, a board off every screen could not be fetched back.
+    move(reachablePosition(QPoint(twipsToPixels(info.FormLeft), twipsToPixels(info.FormTop)), size()));
 }
 
 void Form1::applyRoundedShape()
@@ -191,6 +174,7 @@ void Form1::mousePressEvent(QMouseEvent *event)
     if (!childAt(event->position().toPoint())
         && m_drag.press(event->globalPosition().toPoint(), event->button()))
         return;
+    m_drag.cancel();
     QWidget::mousePressEvent(event);
 }
 

@@ -5,6 +5,10 @@
 #include "Form1.h"
 #include "M_DegitEm.h"
 #include "RuntimeError.h"
+#include "frmOption.h"
+
+#include "ColorButton.h"
+#include <QCheckBox>
 
 #include <QLabel>
 
@@ -90,6 +94,12 @@ void mdl109_000::SeirikenNumSet(qint16 Index, qint16 Zero)
 
 void mdl109_000::SetModelDefaults()
 {
+    frmOption &option = *m_app.options;
+    option.Check1->setChecked(true);
+    option.Command5[0]->setBackColor(SeiriNumColorOff);
+    option.Command5[1]->setBackColor(SeiriNumColorOn);
+    option.Command5[2]->setBackColor(SeiriNumColorOn);
+
     Form1 &form = *m_app.form1;
     const QPixmap board = form.imgRes[0]->pixmap();
     form.setPicture(board);

@@ -13,6 +13,9 @@ public:
     // The ticket-number row's typefaces: the digit face, and the one for words.
     static QString digitFace() { return QStringLiteral("ソルテ数字平体"); }
     static QString wordFace() { return QStringLiteral("ＭＳ Ｐゴシック"); }
+    // The ticket numbers' green with the backlight off, and the brighter one when on.
+    static constexpr qint32 SeiriNumColorOff = 0x008000;
+    static constexpr qint32 SeiriNumColorOn = 0x00C000;
     // Schemes 0..11 of SeiriNumFormat.
     static constexpr int SchemeCount = 12;
 
@@ -26,7 +29,8 @@ public:
     // Writes the ticket numbers above the cells in numbering scheme Index (0..11)
     // with two digits when Zero is not 0. Label 1 may instead carry a word.
     void SeirikenNumSet(qint16 Index, qint16 Zero);
-    // The board picture of imgRes(0) as the window's and every backlight state's picture.
+    // The ticket-number row on, its three colours, and the board picture of
+    // imgRes(0) as the window's and every backlight state's picture.
     void SetModelDefaults();
 
     // Ticket number n as a label shows it: full-width, two places when zero-filled.

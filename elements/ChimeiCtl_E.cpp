@@ -157,6 +157,7 @@ void ChimeiCtl_E::DrawDot16(int x, int y, QString &text)
 
 void ChimeiCtl_E::SetChimei(const QString &text)
 {
+    m_shownName = text;
     clearStrip();
     setWindowBackground(m_BackColor);
     if (text.isEmpty()) {

@@ -65,6 +65,8 @@ public:
     double stripTop() const { return m_top; }
     int windowHeight() const;
     bool isScrolling() const { return !ScrollStop && m_scroll.isRunning(); }
+    // The name last given to SetChimei.
+    const QString &shownName() const { return m_shownName; }
     const ChimeiScroll &scroll() const { return m_scroll; }
 
     QFrame *Picture2 = nullptr;  // the window: clips the strip, carries the border
@@ -108,5 +110,6 @@ private:
     qint16 m_Mode = 0;
     qint16 m_FontMode = 0;
     bool m_FontBold = false;
+    QString m_shownName;
     bool ScrollStop = true; // set to end a running scroll; cleared when a long name starts one
 };

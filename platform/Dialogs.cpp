@@ -2,7 +2,11 @@
 
 #include "DigitSettingsDialog.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 Dialogs::Answer QtDialogs::MsgBox(QWidget *owner, const QString &text, Buttons buttons, Icon icon,
                                   const QString &title)
@@ -60,4 +64,20 @@ qint32 QtDialogs::Call_dlg100(QWidget *owner, qint16 Keta, qint16 &ZeroMode, qin
     Shift = dialog.shift();
     FillZero = dialog.fillZero();
     return 1;
+}
+
+void QtDialogs::Call_dlg110(QWidget *owner, qint16, const QString &text)
+{
+    QDialog box(owner);
+    box.setWindowTitle(QStringLiteral("バージョン情報"));
+    auto *layout = new QVBoxLayout(&box);
+    QString shown = text;
+    auto *label = new QLabel(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")), &box);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(label);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    box.exec();
 }

@@ -26,6 +26,9 @@ public:
     // values as the user left them; 0 when cancelled, with the values as they came in.
     virtual qint32 Call_dlg100(QWidget *owner, qint16 Keta, qint16 &ZeroMode, qint16 &Shift,
                                qint16 &FillZero) = 0;
+
+    // The version box owned by owner, showing text (mode 1); returns when it is closed.
+    virtual void Call_dlg110(QWidget *owner, qint16 mode, const QString &text) = 0;
 };
 
 // The real dialogs, with Qt's own widgets.
@@ -36,4 +39,5 @@ public:
                   const QString &title) override;
     qint32 Call_dlg100(QWidget *owner, qint16 Keta, qint16 &ZeroMode, qint16 &Shift,
                        qint16 &FillZero) override;
+    void Call_dlg110(QWidget *owner, qint16 mode, const QString &text) override;
 };

@@ -1,6 +1,8 @@
 #include "WindowShape.h"
 
+#include <QGuiApplication>
 #include <QPoint>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -41,8 +43,27 @@ QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight)
     return region;
 }
 
+QPoint reachablePosition(const QPoint &topLeft, const QSize &size)
+{
+    QRect target(topLeft, size);
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->geometry().intersects(target))
+            return topLeft;
+    }
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return topLeft;
+    const QRect room = primary->availableGeometry();
+    target.moveLeft(
+        std::clamp(target.left(), room.left(), std::max(room.left(), room.right() - size.width() + 1)));
+    target.moveTop(
+        std::clamp(target.top(), room.top(), std::max(room.top(), room.bottom() - size.height() + 1)));
+    return target.topLeft();
+}
+
 bool SurfaceDrag::press(const QPoint &globalPos, Qt::MouseButton button)
 {
+    m_following = false;
     if (button != Qt::LeftButton)
         return false;
     QWindow *window = m_window.window()->windowHandle();

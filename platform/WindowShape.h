@@ -11,6 +11,11 @@ class QWidget;
 // shape of the fare board. Pixels outside it belong to the windows below.
 QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight);
 
+// Where a window of the given size may stand when its saved place is topLeft:
+// there, if any screen shows part of it; otherwise moved onto the primary
+// screen, so a window saved on a screen that is gone stays within reach.
+QPoint reachablePosition(const QPoint &topLeft, const QSize &size);
+
 // Moves a frameless window with the mouse when it is grabbed by its surface.
 // The window manager moves it when it can; without one (or where it declines)
 // the window follows the pointer itself until the button is released.
@@ -27,6 +32,8 @@ public:
     bool press(const QPoint &globalPos, Qt::MouseButton button);
     bool move(const QPoint &globalPos, Qt::MouseButtons buttons);
     bool release(Qt::MouseButton button);
+    // A press that does not drag ends any drag whose release went astray.
+    void cancel() { m_following = false; }
 
     // The window follows the pointer by itself (no window manager took over).
     bool isFollowing() const { return m_following; }

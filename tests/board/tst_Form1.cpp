@@ -4,6 +4,7 @@
 #include "M_Degit.h"
 #include "M_DegitEm.h"
 #include "WindowShape.h"
+#include "frmCtl.h"
 
 #include "Pixels.h"
 #include "TestApp.h"
@@ -88,7 +89,6 @@ void tst_Form1::controlsStandAtTheirDesignedPlaces_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("expected");
 
-    TestApp t;
     for (int k = 0; k <= 24; ++k) {
         const GridPlace &g = Grid[k];
         QTest::addRow("Degit(%d)", k)
@@ -144,6 +144,8 @@ void tst_Form1::designedStateOfTheOtherControls()
         QCOMPARE(board.lblSeiriNum[k]->alignment(), Qt::AlignCenter);
         QCOMPARE(board.lblSeiriNum[k]->font().pixelSize(), 17);
         QVERIFY(board.lblSeiriNum[k]->font().bold());
+        QCOMPARE(board.lblSeiriNum[k]->font().family(), QStringLiteral("ソルテ数字平体"));
+        QCOMPARE(board.lblSeiriNum[k]->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     }
     QCOMPARE(board.lblSeiriNum[12]->text(), QStringLiteral("１２"));
     QCOMPARE(board.Timer1->interval(), 1000);
@@ -240,11 +242,12 @@ void tst_Form1::surfaceDragMovesTheBoard()
     dragBy(target, at, QPoint(40, 25), Qt::MouseButton(button));
     QCOMPARE(board.pos(), moves ? QPoint(140, 105) : QPoint(100, 80));
 
-    // Once let go, the board stays where it was left.
+    // Once let go, the board stays where it was left, even when the pointer
+    // comes back with the button down.
     const QPoint after = board.pos();
     const QPoint global = board.mapToGlobal(QPoint(300, 10));
     sendMouse(&board, QEvent::MouseMove, QPoint(330, 40), global + QPoint(30, 30), Qt::NoButton,
-              Qt::NoButton);
+              Qt::LeftButton);
     QCOMPARE(board.pos(), after);
 }
 
@@ -264,8 +267,7 @@ void tst_Form1::doubleClickSetsTheCells()
     QFETCH(bool, allCells);
 
     TestApp t;
-    QWidget panel;
-    t.app->panel = &panel;
+    frmCtl &panel = *t.app->panel;
     t.app->startUp();
     Form1 &board = *t.app->form1;
     board.Degit[7]->setValue(qint16(230));
@@ -304,15 +306,17 @@ void tst_Form1::doubleClickWithoutPanelOrUserSet()
     t.app->startUp();
     Form1 &board = *t.app->form1;
 
-    // No panel yet: the dialog still works.
+    // A cell the user may not set ignores the double-click, and leaves the panel alone.
+    board.Degit[3]->setUserSet(false);
+    QTest::mouseDClick(board.Degit[3], Qt::LeftButton);
+    QVERIFY(t.dialogs.digitDialogs.isEmpty());
+    QVERIFY(t.app->panel->isEnabled());
+
+    // Without a panel the dialog still works.
+    t.app->panel.reset();
     t.dialogs.digitReplies = {{1, 3, 0, 0}};
     QTest::mouseDClick(board.Degit[24], Qt::LeftButton);
     QCOMPARE(board.Degit[1]->ZeroMode(), qint16(3));
-
-    // A cell the user may not set ignores the double-click.
-    board.Degit[3]->setUserSet(false);
-    QTest::mouseDClick(board.Degit[3], Qt::LeftButton);
-    QCOMPARE(t.dialogs.digitDialogs.size(), 1);
 }
 
 void tst_Form1::clockTickWritesHourAndMinute()

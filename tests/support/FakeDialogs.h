@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <functional>
 
@@ -56,5 +57,16 @@ public:
         Shift = reply.Shift;
         FillZero = reply.FillZero;
         return reply.result;
+    }
+
+    // Version box: the texts it was shown; the hook runs while it would be open.
+    QStringList versionTexts;
+    std::function<void()> onVersionDialog;
+
+    void Call_dlg110(QWidget *, qint16, const QString &text) override
+    {
+        versionTexts.append(text);
+        if (onVersionDialog)
+            onVersionDialog();
     }
 };

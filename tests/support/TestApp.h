@@ -8,6 +8,7 @@
 
 #include "FakeAudioOut.h"
 #include "FakeDialogs.h"
+#include "FakeSpeechEngine.h"
 #include "FakeWaits.h"
 
 #include <QDateTime>
@@ -15,7 +16,7 @@
 
 #include <memory>
 
-// A whole App on fakes, in a program folder of its own, without speech.
+// A whole App on fakes, in a program folder of its own; with speech, a fake engine speaks.
 struct TestApp
 {
     QTemporaryDir folder;
@@ -25,17 +26,25 @@ struct TestApp
     FakeWaits waits;
     FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30))};
     FakeElapsedClock elapsed;
+    FakeSpeechEngine *speech = nullptr; // owned by the tape
     std::unique_ptr<App> app;
 
-    TestApp()
+    explicit TestApp(bool withSpeech = false)
     {
         waits.advance = [this](qint64 ms) {
             audio.advance(ms);
             elapsed.advanceMs(ms);
             clock.advanceMs(ms);
         };
-        app = std::make_unique<App>(AppServices{
-            dialogs, audio, waits, clock, &elapsed, program, [] { return std::unique_ptr<SpeechEngine>(); },
-            [] { return QStringLiteral("Debian GNU/Linux 12 (bookworm)"); }});
+        auto createSpeech = [this, withSpeech]() -> std::unique_ptr<SpeechEngine> {
+            if (!withSpeech)
+                return nullptr;
+            auto engine = std::make_unique<FakeSpeechEngine>();
+            speech = engine.get();
+            return engine;
+        };
+        app = std::make_unique<App>(
+            AppServices{dialogs, audio, waits, clock, &elapsed, program, createSpeech,
+                        [] { return QStringLiteral("Debian GNU/Linux 12 (bookworm)"); }});
     }
 };

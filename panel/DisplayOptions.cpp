@@ -1,0 +1,150 @@
+// How the unit looks: display erase, backlight, the page frames and the ticket preview.
+#include "frmCtl.h"
+
+#include "App.h"
+#include "ChimeiCtl_E.h"
+#include "Dialogs.h"
+#include "Form1.h"
+#include "M_Degit.h"
+#include "M_DegitEm.h"
+#include "OleColor.h"
+#include "PictureBox.h"
+#include "frmOption.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// The error number a picture that would not load stands for.
+int pictureErrorNumber(QImageReader::ImageReaderError error)
+{
+    switch (error) {
+    case QImageReader::FileNotFoundError:
+        return 53;
+    case QImageReader::DeviceError:
+        return 57;
+    default:
+        return 481; // not a picture, or not one that can be read
+    }
+}
+
+QString pictureErrorMessage(int code)
+{
+    QString explanation;
+    switch (code) {
+    case 7:
+    case 28:
+    case 51:
+        explanation = QStringLiteral(
+            "　内部的なエラーです。ぽるて鉄道へ報告してください。エラー場所：frmCtl.Option4_Click()");
+        break;
+    case 53:
+    case 75:
+    case 76:
+        explanation = QStringLiteral("　画像ファイルが見つからないか、指定している場所が不正です。");
+        break;
+    case 57:
+    case 68:
+        explanation = QStringLiteral("　デバイスエラーもしくは準備が出来ていません。");
+        break;
+    case 481:
+        explanation = QStringLiteral("　指定した画像の内容が不正です。この部分では扱えません。");
+        break;
+    default:
+        break;
+    }
+    return QStringLiteral("エラーです。\r\n\r\nエラーコード：") + QString::number(code) + explanation;
+}
+
+} // namespace
+
+void frmCtl::Check1_Click()
+{
+    Form1 &board = *m_app.form1;
+    const bool erased = Check1->isChecked();
+    if (erased) {
+        board.ChimeiCtl->SetChimei(QString());
+        for (int k = 1; k <= BoardLayout::CellCount; ++k)
+            board.Degit[k]->ResetDegit(false);
+        board.Timer1->stop();
+        for (M_Degit *field : board.TimeDegit)
+            field->setValue(QString());
+    }
+    for (QWidget *w : {static_cast<QWidget *>(Frame1[0]), static_cast<QWidget *>(Frame1[1]),
+                       static_cast<QWidget *>(Command2[0]), static_cast<QWidget *>(Command2[1]),
+                       static_cast<QWidget *>(Frame6)})
+        w->setEnabled(!erased);
+    if (erased) {
+        grpM_Tape->setEnabled(false);
+        return;
+    }
+    if (!board.TimeDegit[0]->isHidden())
+        board.Timer1->start();
+    grpM_Tape->setEnabled(m_app.tape.SpeechReady());
+    DispData(qint16(m_app.dataIo.DataPos + 1));
+}
+
+void frmCtl::Option4_Click(int Index)
+{
+    if (Index < 0 || Index > 2)
+        return;
+    const frmOption &option = *m_app.options;
+    Form1 &board = *m_app.form1;
+    const qint32 colors[3] = {option.SeiriNumColorOff(), option.SeiriNumColorOn1(),
+                              option.SeiriNumColorOn2()};
+    const bool user[3] = {option.PanelOffUser(), option.PanelOn1User(), option.PanelOn2User()};
+    const QString files[3] = {option.PanelOffFile(), option.PanelOn1File(), option.PanelOn2File()};
+
+    if (option.PanelEach() && user[Index]) {
+        // A user picture that is not there leaves the board as it is, silently.
+        if (mdlM_Tape::FileExists(files[Index])) {
+            QImageReader reader(files[Index]);
+            const QImage picture = reader.read();
+            if (picture.isNull())
+                m_app.dialogs.MsgBox(this, pictureErrorMessage(pictureErrorNumber(reader.error())),
+                                     Dialogs::Ok, Dialogs::Stop, QStringLiteral("エラー"));
+            else
+                board.setPicture(QPixmap::fromImage(picture));
+        }
+    } else {
+        board.setPicture(board.imgRes[Index]->pixmap());
+    }
+
+    for (int k = 1; k <= BoardLayout::CellCount; ++k) {
+        QLabel *label = board.lblSeiriNum[k];
+        QPalette text = label->palette();
+        text.setColor(QPalette::WindowText, oleColor(colors[Index]));
+        label->setPalette(text);
+    }
+}
+
+void frmCtl::Frame1_DblClick(int Index)
+{
+    if (Index != 0 && Index != 1)
+        return;
+    CtlPage = qint16(Index);
+    Frame1[Index]->lower();
+}
+
+void frmCtl::Check4_Click()
+{
+    const bool open = Check4->isChecked();
+    setPreviewWidth(open);
+    Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
+    Check4->setToolTip(open ? QStringLiteral("整理券プレビューを隠します")
+                            : QStringLiteral("整理券プレビューを開きます"));
+}
+
+void frmCtl::MnuHideCopy_Click()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(picSeirikenPrev->Image());
+}

@@ -1,0 +1,86 @@
+// Route setting (系統設定): the two リセット buttons.
+#include "frmCtl.h"
+
+#include "App.h"
+#include "ChimeiCtl_E.h"
+#include "Clock.h"
+#include "Dialogs.h"
+#include "FilePaths.h"
+#include "Form1.h"
+#include "M_DegitEm.h"
+#include "Waits.h"
+#include "frmOption.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+// How long every segment of the board stays lit after a route is set.
+constexpr int LampTestMs = 3000;
+
+// The selected digits of the lists, left to right; a list without a selection gives nothing.
+template<std::size_t N>
+QString selectedDigits(const std::array<QListWidget *, N> &lists)
+{
+    QString digits;
+    for (const QListWidget *list : lists) {
+        if (const QListWidgetItem *item = list->currentItem(); item && item->isSelected())
+            digits += item->text();
+    }
+    return digits;
+}
+
+} // namespace
+
+void frmCtl::Command1_Click(int Index)
+{
+    if (Index != 0 && Index != 1)
+        return;
+    const frmOption &option = *m_app.options;
+    DataIo &data = m_app.dataIo;
+    const QString fareFolder = FilePaths::withTrailingSeparator(option.HyDir());
+    const QString tapeFolder = FilePaths::withTrailingSeparator(option.TpDir());
+
+    m_app.sound.PlaySoundFile(option.KeitoSound(), QStringLiteral("S1"), false, 0);
+
+    qint64 section;
+    if (Index == 1) {
+        data.KeitoNo = Label2[0]->text();
+        section = leadingNumber(Label2[2]->text());
+    } else {
+        data.KeitoNo = selectedDigits(List2);
+        section = leadingNumber(selectedDigits(List3));
+    }
+    data.KukanNo = qint16(section == 0 ? 1 : std::min<qint64>(section, 300));
+    const QString routeText = QString::number(leadingNumber(data.KeitoNo));
+
+    // The tape first: a route without fare data still has its announcements.
+    m_app.tape.LoadTape(tapeFolder, routeText);
+    const HyLoadResult loaded = data.LoadHyData(fareFolder, routeText);
+    if (!loaded.loaded()) {
+        m_app.dialogs.MsgBox(this, loaded.message, Dialogs::Ok, Dialogs::NoIcon, Dialogs::appTitle());
+        return;
+    }
+
+    Form1 &board = *m_app.form1;
+    board.ChimeiCtl->SetChimei(QStringLiteral("系統設定"));
+    for (int k = 1; k <= BoardLayout::CellCount; ++k)
+        board.Degit[k]->ResetDegit(true);
+    QCoreApplication::processEvents();
+    m_app.waits.sleep(LampTestMs);
+    for (int k = 1; k <= BoardLayout::CellCount; ++k)
+        board.Degit[k]->setValue(qint16(0));
+
+    Command2[0]->setEnabled(true);
+    Command2[1]->setEnabled(true);
+    Check1->setEnabled(true);
+
+    KeitoDate = option.DateByPrint() || option.DateByKeito()
+        ? m_app.clock.now().toString(QStringLiteral("MM-dd-yyyy"))
+        : option.FixedDate();
+    DispData(qint16(data.DataPos + 1));
+}

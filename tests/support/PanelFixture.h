@@ -1,0 +1,96 @@
+#pragma once
+
+#include "ChimeiCtl_E.h"
+#include "Form1.h"
+#include "M_DegitEm.h"
+#include "frmCtl.h"
+#include "frmOption.h"
+
+#include "Hy3Writer.h"
+#include "TapeWriter.h"
+#include "TestApp.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// A started App whose fare and tape folders are its program folder, driven
+// through the panel's real controls.
+struct PanelFixture : TestApp
+{
+    frmCtl &panel;
+    frmOption &option;
+    Form1 &board;
+
+    explicit PanelFixture(bool withSpeech = false)
+        : TestApp(withSpeech)
+        , panel(*app->panel)
+        , option(*app->options)
+        , board(*app->form1)
+    {
+        app->startUp();
+        option.Text2[0]->setText(folder.path());
+        option.Text2[1]->setText(folder.path());
+    }
+
+    QString path(const QString &name) const { return QDir(folder.path()).filePath(name); }
+
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // A sound file the sound module will open: only its name matters to the fake mixer.
+    QString sound(const QString &name) const
+    {
+        write(name, "RIFF");
+        return path(name);
+    }
+
+    static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Keys on the keypad, as written on them: "系統 0 0 0 1 2 区間 5".
+    void keys(const QString &sequence)
+    {
+        for (const QString &key : sequence.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (key == QStringLiteral("系統"))
+                click(panel.CommandButton1[10]);
+            else if (key == QStringLiteral("区間"))
+                click(panel.CommandButton1[11]);
+            else
+                click(panel.CommandButton1[key.toInt()]);
+        }
+    }
+    // Route and section keyed in, then リセット on the keypad page.
+    void setRoute(const QString &route, const QString &section)
+    {
+        QString sequence = QStringLiteral("系統");
+        for (QChar c : route)
+            sequence += QLatin1Char(' ') + c;
+        sequence += QStringLiteral(" 区間");
+        for (QChar c : section)
+            sequence += QLatin1Char(' ') + c;
+        keys(sequence);
+        click(panel.Command1[1]);
+    }
+
+    QVariant cell(int k) const { return board.Degit[k]->Value(); }
+    QString stopName() const { return board.ChimeiCtl->shownName(); }
+};
+
+// Rows named "S<n>" with ticket number n and fare column c = 10 * n + c.
+inline QByteArray fareRows(int count)
+{
+    Hy3Writer w;
+    for (int n = 1; n <= count; ++n) {
+        Hy3Writer::Row r{"S" + QByteArray::number(n), qint16(n), {}};
+        for (int c = 1; c <= 150; ++c)
+            r.cols[c] = qint16(10 * n + c);
+        w.row(std::move(r));
+    }
+    return w.bytes();
+}
