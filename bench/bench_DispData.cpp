@@ -1,0 +1,63 @@
+// One refresh of the board: 24 fares, information digits off, a short stop name.
+//   build-bench/bench/bench_DispData --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
+#include "Fonts.h"
+#include "Form1.h"
+#include "frmCtl.h"
+#include "frmOption.h"
+
+#include "Hy3Writer.h"
+#include "TestApp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void DispDataOneRow(benchmark::State &state)
+{
+    TestApp t;
+    t.app->startUp();
+    Hy3Writer w;
+    for (int n = 1; n <= 20; ++n) {
+        Hy3Writer::Row r{"S" + QByteArray::number(n), qint16(n), {}};
+        for (int c = 1; c <= 24; ++c)
+            r.cols[c] = qint16(100 + 10 * n + c);
+        w.row(std::move(r));
+    }
+    QFile file(QDir(t.folder.path()).filePath(QStringLiteral("12.hy3")));
+    file.open(QIODevice::WriteOnly);
+    file.write(w.bytes());
+    file.close();
+    frmCtl &panel = *t.app->panel;
+    t.app->options->Text2[0]->setText(t.folder.path());
+    panel.Label2[0]->setText(QStringLiteral("12"));
+    panel.Label2[2]->setText(QStringLiteral("1"));
+    panel.Command1_Click(1);
+
+    qint16 row = 1;
+    for (auto _ : state) {
+        panel.DispData(row);
+        row = row % 19 + 1;
+    }
+}
+
+} // namespace
+
+BENCHMARK(DispDataOneRow)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
