@@ -14,6 +14,7 @@ App::App(const AppServices &services)
     , clock(services.clock)
     , elapsed(services.elapsed)
     , program(services.program)
+    , shell(services.shell)
     , iniIo(services.program)
     , sound(services.audio, services.waits, services.program)
     , tape(
@@ -40,7 +41,9 @@ void App::startUp()
     mdl109.SetModelDefaults();
     panel->show();
     panel->raise();
+    panel->activateWindow();
     form1->move(0, 0);
+    // The corner of the screen that is free for windows, so a task bar does not cover the panel.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
         panel->move(room.right() + 1 - panel->frameGeometry().width(),

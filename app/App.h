@@ -14,6 +14,7 @@ class Dialogs;
 class ElapsedClock;
 class Form1;
 class ProgramInfo;
+class Shell;
 class Waits;
 class frmCtl;
 class frmOption;
@@ -27,6 +28,7 @@ struct AppServices
     const Clock &clock;
     const ElapsedClock *elapsed; // the scroll's clock; none: the stop-name strip keeps its own
     const ProgramInfo &program;
+    Shell &shell;
     mdlM_Tape::SpeechFactory createSpeech;
     mdlM_Tape::OsName osName;
 };
@@ -48,6 +50,7 @@ public:
     const Clock &clock;
     const ElapsedClock *elapsed;
     const ProgramInfo &program;
+    Shell &shell;
 
     DataIo dataIo;
     mdlIniIo iniIo;

@@ -8,7 +8,9 @@
 #include "Fonts.h"
 #include "OpenJTalkSpeech.h"
 #include "ProgramInfo.h"
+#include "QtJapanese.h"
 #include "SdlAudioOut.h"
+#include "Shell.h"
 #include "Waits.h"
 
 #include <QApplication>
@@ -17,6 +19,9 @@ int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
     installFontSubstitutions();
+    // Qt's own buttons and dialogs in Japanese, like the rest of the program.
+    if (!installQtJapanese())
+        qWarning("109: Qt's Japanese translation is not installed");
     // A missing face is drawn in a fallback one; say so, but run on.
     for (const QString &missing : unresolvedFonts())
         qWarning("109: typeface not installed: %s", qPrintable(missing));
@@ -26,7 +31,8 @@ int main(int argc, char *argv[])
     EventLoopWaits waits;
     SystemClock clock;
     ExecutableProgramInfo program;
-    App app({dialogs, audio, waits, clock, nullptr, program,
+    DesktopShell shell;
+    App app({dialogs, audio, waits, clock, nullptr, program, shell,
              [&] { return OpenJTalkSpeech::create(audio, OpenJTalkPlaces::standard(program.folder())); },
              [] { return GetOsInfo(); }});
     app.startUp();

@@ -18,6 +18,13 @@ public:
     Answer MsgBox(QWidget *, const QString &, Buttons, Icon, const QString &) override { return AnsweredOk; }
     qint32 Call_dlg100(QWidget *, qint16, qint16 &, qint16 &, qint16 &) override { return 0; }
     void Call_dlg110(QWidget *, qint16, const QString &) override { }
+    qint32 Call_dlg111(QWidget *, DateRecord &) override { return 0; }
+    QString Kr3FileDlg(QWidget *, qint32, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+    QString Kr3FolderDlg(QWidget *, const QString &) override { return QString(); }
+    qint32 Kr3ChooseColor(QWidget *, qint32 &, CustomColors &) override { return 0; }
 };
 
 NoDialogs dialogs;

@@ -120,6 +120,16 @@ void Form1::applyRoundedShape()
     update();
 }
 
+void Form1::setTicketNumberColor(qint32 color)
+{
+    for (int k = 1; k <= BoardLayout::CellCount; ++k) {
+        QLabel *label = lblSeiriNum[k];
+        QPalette text = label->palette();
+        text.setColor(QPalette::WindowText, oleColor(color));
+        label->setPalette(text);
+    }
+}
+
 void Form1::Timer1_Timer()
 {
     const QString now = m_app.clock.now().toString(QStringLiteral("hh:mm:ss"));

@@ -52,6 +52,9 @@ public:
     // Cuts the window to its rounded shape, kept through later resizes.
     void applyRoundedShape();
 
+    // The text colour of the ticket numbers lblSeiriNum(1..24), 0x00BBGGRR.
+    void setTicketNumberColor(qint32 color);
+
     void Timer1_Timer();
     void Degit_DblClick(int Index);
 

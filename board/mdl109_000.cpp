@@ -105,4 +105,6 @@ void mdl109_000::SetModelDefaults()
     form.setPicture(board);
     form.imgRes[1]->setPixmap(board);
     form.imgRes[2]->setPixmap(board);
+
+    option.SetProp();
 }

@@ -29,8 +29,9 @@ public:
     // Writes the ticket numbers above the cells in numbering scheme Index (0..11)
     // with two digits when Zero is not 0. Label 1 may instead carry a word.
     void SeirikenNumSet(qint16 Index, qint16 Zero);
-    // The ticket-number row on, its three colours, and the board picture of
-    // imgRes(0) as the window's and every backlight state's picture.
+    // The ticket-number row on, its three colours, the board picture of
+    // imgRes(0) as the window's and every backlight state's picture, and the
+    // options applied to the displays.
     void SetModelDefaults();
 
     // Ticket number n as a label shows it: full-width, two places when zero-filled.

@@ -7,8 +7,8 @@
 #include "Form1.h"
 #include "M_Degit.h"
 #include "M_DegitEm.h"
-#include "OleColor.h"
 #include "PictureBox.h"
+#include "RuntimeError.h"
 #include "frmOption.h"
 
 #include <QCheckBox>
@@ -31,7 +31,7 @@ int pictureErrorNumber(QImageReader::ImageReaderError error)
     case QImageReader::DeviceError:
         return 57;
     default:
-        return 481; // not a picture, or not one that can be read
+        return RuntimeError::InvalidPicture; // not a picture, or not one that can be read
     }
 }
 
@@ -54,7 +54,7 @@ QString pictureErrorMessage(int code)
     case 68:
         explanation = QStringLiteral("　デバイスエラーもしくは準備が出来ていません。");
         break;
-    case 481:
+    case RuntimeError::InvalidPicture:
         explanation = QStringLiteral("　指定した画像の内容が不正です。この部分では扱えません。");
         break;
     default:
@@ -117,12 +117,7 @@ void frmCtl::Option4_Click(int Index)
         board.setPicture(board.imgRes[Index]->pixmap());
     }
 
-    for (int k = 1; k <= BoardLayout::CellCount; ++k) {
-        QLabel *label = board.lblSeiriNum[k];
-        QPalette text = label->palette();
-        text.setColor(QPalette::WindowText, oleColor(colors[Index]));
-        label->setPalette(text);
-    }
+    board.setTicketNumberColor(colors[Index]);
 }
 
 void frmCtl::Frame1_DblClick(int Index)

@@ -49,10 +49,11 @@ void frmCtl::Command2_Click(int Index)
             return;
         --data.DataPos;
     } else if (Index == 1) {
-        // The last row of the route, but never past what the table holds: a
-        // refused load may have left HyCount from another file.
-        const int lastRow = std::min({int(data.HyCount), data.heldRows(), DataIo::TableRows});
-        if (data.DataPos + 1 >= lastRow)
+        if (data.DataPos == data.HyCount - 1)
+            return;
+        // Nor past what the table holds: a refused load may have left HyCount
+        // from another file.
+        if (data.DataPos + 1 >= std::min(data.heldRows(), DataIo::TableRows))
             return;
         ++data.DataPos;
     } else {

@@ -9,6 +9,7 @@
 #include "TicketPlugin.h"
 #include "Twips.h"
 #include "WindowShape.h"
+#include "frmOption.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -194,9 +196,9 @@ void frmCtl::connectControls()
     for (int i = 0; i < 12; ++i)
         connect(CommandButton1[i], &QPushButton::clicked, this, [this, i] { CommandButton1_Click(i); });
     for (QListWidget *list : List2)
-        connect(list, &QListWidget::currentRowChanged, this, &frmCtl::List2_Click);
+        connect(list, &QListWidget::itemSelectionChanged, this, &frmCtl::List2_Click);
     for (QListWidget *list : List3)
-        connect(list, &QListWidget::currentRowChanged, this, &frmCtl::List3_Click);
+        connect(list, &QListWidget::itemSelectionChanged, this, &frmCtl::List3_Click);
     for (int i = 0; i < 2; ++i) {
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
         connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
@@ -215,6 +217,7 @@ void frmCtl::connectControls()
     connect(cmdTapeBack, &QPushButton::clicked, this, &frmCtl::cmdTapeBack_Click);
     connect(cmdTapeStop, &QPushButton::clicked, this, [this] { m_app.tape.TapeStop(); });
     connect(cmdTapeSet, &QPushButton::clicked, this, [this] { m_app.tape.ShowVoiceSettings(); });
+    connect(Command4, &QPushButton::clicked, this, &frmCtl::Command4_Click);
     connect(Command8, &QPushButton::clicked, this, &frmCtl::Command8_Click);
     connect(picSeirikenPrev, &PictureBox::rightPressed, MnuHide,
             [this](const QPoint &at) { MnuHide->popup(at); });
@@ -276,6 +279,19 @@ QString frmCtl::versionText() const
         + crlf + QStringLiteral("MIDI音源：TimGM6mb（Tim Brechbill）GPL 2");
 }
 
+void frmCtl::Command4_Click()
+{
+    m_app.form1->setEnabled(false);
+    setEnabled(false);
+    m_app.options->exec();
+    m_app.form1->setEnabled(true);
+    setEnabled(true);
+    // The current name again, drawn with the settings now in force.
+    ChimeiCtl_E &strip = *m_app.form1->ChimeiCtl;
+    strip.SetChimei(QString());
+    strip.SetChimei(m_app.dataIo.HyTable[m_app.dataIo.DataPos + 1].TeiName);
+}
+
 void frmCtl::Command8_Click()
 {
     const QString text = versionText();
@@ -287,8 +303,10 @@ void frmCtl::Command8_Click()
 bool frmCtl::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonDblClick) {
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
         for (int i = 0; i < 2; ++i) {
-            if (watched == Frame1[i]) {
+            // Only the page's own surface: a label passes its double-click on, but it is not the page's.
+            if (watched == Frame1[i] && !Frame1[i]->childAt(at)) {
                 Frame1_DblClick(i);
                 return true;
             }

@@ -101,6 +101,7 @@ public:
     void cmdTapeNext_Click();
     void cmdTapeBack_Click();
     void HScroll1_Change(int Index);
+    void Command4_Click();
     void Command8_Click();
     void Check1_Click();
     void Frame1_DblClick(int Index);

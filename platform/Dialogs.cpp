@@ -2,8 +2,13 @@
 
 #include "DigitSettingsDialog.h"
 
+#include "OleColor.h"
+
+#include <QCalendarWidget>
+#include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -80,4 +85,68 @@ void QtDialogs::Call_dlg110(QWidget *owner, qint16, const QString &text)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     box.exec();
+}
+
+QString Dialogs::qtFileFilter(const QString &pairs)
+{
+    QStringList parts = pairs.split(QChar(0));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &description = parts[i];
+        const QString &pattern = parts[i + 1];
+        if (description.isEmpty() && pattern.isEmpty())
+            break;
+        // Qt takes the patterns from the last parentheses of each entry.
+        const QString patterns = QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+qint32 QtDialogs::Call_dlg111(QWidget *owner, DateRecord &date)
+{
+    QDialog box(owner);
+    box.setWindowTitle(QStringLiteral("日付の選択"));
+    auto *layout = new QVBoxLayout(&box);
+    auto *calendar = new QCalendarWidget(&box);
+    layout->addWidget(calendar);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    QObject::connect(calendar, &QCalendarWidget::activated, &box, &QDialog::accept);
+    layout->addWidget(buttons);
+    if (box.exec() != QDialog::Accepted)
+        return 0;
+    const QDate chosen = calendar->selectedDate();
+    date.wYear = qint16(chosen.year());
+    date.wMonth = qint16(chosen.month());
+    date.wDay = qint16(chosen.day());
+    date.wDayOfWeek = qint16(chosen.dayOfWeek() % 7);
+    return 1;
+}
+
+QString QtDialogs::Kr3FileDlg(QWidget *owner, qint32, const QString &filter, const QString &initial,
+                              const QString &title)
+{
+    return QFileDialog::getOpenFileName(owner, title, initial, qtFileFilter(filter));
+}
+
+QString QtDialogs::Kr3FolderDlg(QWidget *owner, const QString &prompt)
+{
+    return QFileDialog::getExistingDirectory(owner, prompt);
+}
+
+qint32 QtDialogs::Kr3ChooseColor(QWidget *owner, qint32 &color, CustomColors &custom)
+{
+    // Qt's dialog keeps 16 custom colours; the 17th stays as it was.
+    const int shared = std::min<int>(QColorDialog::customCount(), int(custom.size()));
+    for (int i = 0; i < shared; ++i)
+        QColorDialog::setCustomColor(i, oleColor(custom[i]));
+    const QColor chosen = QColorDialog::getColor(oleColor(color), owner);
+    for (int i = 0; i < shared; ++i)
+        custom[i] = toOleColor(QColorDialog::customColor(i));
+    if (!chosen.isValid())
+        return 0;
+    color = toOleColor(chosen);
+    return 1;
 }

@@ -37,18 +37,6 @@ QString pictureFile(const PanelFixture &f, const QString &name, QColor color)
     return path;
 }
 
-// Which page is in front: the frame the widget at the pages' middle belongs to.
-int frontPage(frmCtl &panel)
-{
-    const QPoint middle = panel.Frame1[0]->geometry().center() + QPoint(0, 60);
-    QWidget *front = panel.childAt(middle);
-    for (int i = 0; i < 2; ++i) {
-        if (front == panel.Frame1[i] || panel.Frame1[i]->isAncestorOf(front))
-            return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 class tst_DisplayOptions : public QObject
@@ -74,6 +62,9 @@ void tst_DisplayOptions::displayEraseAndBack()
     f.write(QStringLiteral("12tp.csv"), tapeFile({{QStringLiteral("一"), 0, 0}}));
     f.setRoute(QStringLiteral("12"), QStringLiteral("5"));
     PanelFixture::click(f.panel.Command2[1]);
+    // A model with its clock shown: the clock stops with the display and runs again after.
+    f.board.TimeDegit[0]->show();
+    f.board.Timer1->start();
     QVERIFY(f.panel.grpM_Tape->isEnabled());
 
     PanelFixture::click(f.panel.Check1);
@@ -90,6 +81,7 @@ void tst_DisplayOptions::displayEraseAndBack()
                        static_cast<QWidget *>(f.panel.Command4), static_cast<QWidget *>(f.panel.Command8)})
         QVERIFY(w->isEnabled());
     QVERIFY(!f.board.Timer1->isActive());
+    QCOMPARE(f.board.TimeDegit[0]->Value(), QVariant(QString()));
     // The backlight still works on an erased unit.
     PanelFixture::click(f.panel.Option4[1]);
     QCOMPARE(ticketColor(f.board, 1), oleColor(f.option.SeiriNumColorOn1()));
@@ -102,7 +94,10 @@ void tst_DisplayOptions::displayEraseAndBack()
     QVERIFY(f.panel.Command2[0]->isEnabled());
     QVERIFY(f.panel.grpM_Tape->isEnabled());
     QVERIFY(f.panel.Frame6->isEnabled());
-    // The clock fields are hidden in this model, so the clock stays off.
+    QVERIFY(f.board.Timer1->isActive());
+    f.board.TimeDegit[0]->hide();
+    PanelFixture::click(f.panel.Check1);
+    PanelFixture::click(f.panel.Check1);
     QVERIFY(!f.board.Timer1->isActive());
 }
 
@@ -193,24 +188,34 @@ void tst_DisplayOptions::backlightBuiltInPictures()
     PanelFixture::click(f.panel.Option4[0]);
     QCOMPARE(f.board.Picture().toImage(), f.board.imgRes[0]->pixmap().toImage());
     QCOMPARE(ticketColor(f.board, 24), QColor(0, 128, 0));
+
+    // Per-state pictures on, but this state set to the built-in one.
+    f.option.Option3[1]->setChecked(true);
+    f.option.Option3[3]->setChecked(true);
+    PanelFixture::click(f.panel.Option4[1]);
+    QCOMPARE(f.board.Picture().size(), QSize(8, 8));
 }
 
 void tst_DisplayOptions::pageSwitchAlternates()
 {
     PanelFixture f;
-    QCOMPARE(frontPage(f.panel), 1);
+    QCOMPARE(f.frontPage(), 1);
     const QPoint free(f.panel.Frame1[1]->width() - 4, f.panel.Frame1[1]->height() - 4);
 
     QTest::mouseDClick(f.panel.Frame1[1], Qt::LeftButton, {}, free);
     QCOMPARE(f.panel.CtlPage, qint16(1));
-    QCOMPARE(frontPage(f.panel), 0);
+    QCOMPARE(f.frontPage(), 0);
 
     QTest::mouseDClick(f.panel.Frame1[0], Qt::LeftButton, {}, free);
     QCOMPARE(f.panel.CtlPage, qint16(0));
-    QCOMPARE(frontPage(f.panel), 1);
+    QCOMPARE(f.frontPage(), 1);
 
     f.panel.Frame1_DblClick(2);
     QCOMPARE(f.panel.CtlPage, qint16(0));
+
+    // A double-click on a label of the page is not one on the page.
+    QTest::mouseDClick(f.panel.Label2[0], Qt::LeftButton);
+    QCOMPARE(f.frontPage(), 1);
 }
 
 void tst_DisplayOptions::previewWidening()

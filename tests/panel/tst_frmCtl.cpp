@@ -31,6 +31,7 @@ private slots:
     void keypad();
     void keypadRouteSetting();
     void dataStepsStopAtBothEnds();
+    void dataStepsNeverPassTheHeldRows_data();
     void dataStepsNeverPassTheHeldRows();
     void stepSoundByData_data();
     void stepSoundByData();
@@ -179,22 +180,38 @@ void tst_frmCtl::dataStepsStopAtBothEnds()
     QCOMPARE(f.stopName(), QStringLiteral("mark"));
 }
 
+void tst_frmCtl::dataStepsNeverPassTheHeldRows_data()
+{
+    QTest::addColumn<QByteArray>("refused");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<int>("lastRow");
+
+    // The refused file's count is kept, the table of six rows too.
+    QTest::newRow("longer file") << Hy3Writer().count(20).bytes() << "30" << 6;
+    QTest::newRow("empty file") << QByteArray() << "1" << 6;
+    QTest::newRow("shorter file") << fareRows(2) << "5" << 6;
+    // Where the shown row is the refused file's last, stepping stops there.
+    QTest::newRow("shorter file, at its last row") << fareRows(3) << "5" << 3;
+}
+
 void tst_frmCtl::dataStepsNeverPassTheHeldRows()
 {
+    QFETCH(QByteArray, refused);
+    QFETCH(QString, section);
+    QFETCH(int, lastRow);
+
     PanelFixture f;
-    f.write(QStringLiteral("5.hy3"), fareRows(4));
-    f.setRoute(QStringLiteral("5"), QStringLiteral("1"));
-    // A refused load of a longer file leaves its count but the table of four rows.
-    Hy3Writer longer;
-    longer.count(20);
-    f.write(QStringLiteral("6.hy3"), longer.bytes());
-    f.setRoute(QStringLiteral("6"), QStringLiteral("1"));
-    QCOMPARE(f.app->dataIo.HyCount, qint16(20));
+    f.write(QStringLiteral("5.hy3"), fareRows(6));
+    f.setRoute(QStringLiteral("5"), QStringLiteral("2"));
+    PanelFixture::click(f.panel.Command2[1]); // row 3
+    f.write(QStringLiteral("6.hy3"), refused);
+    f.setRoute(QStringLiteral("6"), section);
+    QCOMPARE(f.dialogs.shown.size(), 1);
 
     for (int i = 0; i < 10; ++i)
         PanelFixture::click(f.panel.Command2[1]);
-    QCOMPARE(f.app->dataIo.DataPos, qint16(3));
-    QCOMPARE(f.stopName(), QStringLiteral("S4"));
+    QCOMPARE(f.app->dataIo.DataPos, qint16(lastRow - 1));
+    QCOMPARE(f.stopName(), QStringLiteral("S%1").arg(lastRow));
 }
 
 void tst_frmCtl::stepSoundByData_data()
@@ -341,6 +358,7 @@ void tst_frmCtl::ctrlDataInfoRoundTrip()
     QCOMPARE(f.panel.HScroll1[0]->value(), 250);
     QCOMPARE(f.board.ChimeiCtl->ScrollStartWait(), 1200);
     QCOMPARE(f.panel.CtlPage, qint16(1));
+    QCOMPARE(f.frontPage(), 0);
     QVERIFY(f.panel.Check2->isChecked());
     QCOMPARE(f.panel.width(), twipsToPixels(9000 - 90));
     QCOMPARE(f.panel.Check4->text(), QStringLiteral("<<"));
@@ -360,6 +378,7 @@ void tst_frmCtl::ctrlDataInfoRoundTrip()
     info.CtlPreview = 0;
     f.panel.SetCtrlDataInfo();
     QCOMPARE(f.panel.CtlPage, qint16(0));
+    QCOMPARE(f.frontPage(), 1);
     QCOMPARE(f.panel.width(), twipsToPixels(5385 - 90));
 }
 

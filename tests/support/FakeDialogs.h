@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 
+#include <QDate>
 #include <QList>
 #include <QStringList>
 
@@ -68,5 +69,55 @@ public:
         versionTexts.append(text);
         if (onVersionDialog)
             onVersionDialog();
+    }
+
+    // The date, file, folder and colour dialogs: each call is recorded, and the
+    // reply is taken from the front of its list; an empty list cancels.
+    QList<QDate> dateReplies;
+    QStringList fileReplies;
+    QStringList folderReplies;
+    QList<qint32> colorReplies;
+    std::function<void(CustomColors &)> onColorDialog; // edits the custom colours as a user would
+    struct FileCall
+    {
+        qint32 mode;
+        QString filter, initial, title;
+    };
+    QList<FileCall> fileCalls;
+    QStringList folderPrompts;
+    QList<qint32> colorsOffered;
+    int dateCalls = 0;
+
+    qint32 Call_dlg111(QWidget *, DateRecord &date) override
+    {
+        ++dateCalls;
+        if (dateReplies.isEmpty())
+            return 0;
+        const QDate d = dateReplies.takeFirst();
+        date.wYear = qint16(d.year());
+        date.wMonth = qint16(d.month());
+        date.wDay = qint16(d.day());
+        return 1;
+    }
+    QString Kr3FileDlg(QWidget *, qint32 mode, const QString &filter, const QString &initial,
+                       const QString &title) override
+    {
+        fileCalls.append({mode, filter, initial, title});
+        return fileReplies.isEmpty() ? QString() : fileReplies.takeFirst();
+    }
+    QString Kr3FolderDlg(QWidget *, const QString &prompt) override
+    {
+        folderPrompts << prompt;
+        return folderReplies.isEmpty() ? QString() : folderReplies.takeFirst();
+    }
+    qint32 Kr3ChooseColor(QWidget *, qint32 &color, CustomColors &custom) override
+    {
+        colorsOffered << color;
+        if (onColorDialog)
+            onColorDialog(custom);
+        if (colorReplies.isEmpty())
+            return 0;
+        color = colorReplies.takeFirst();
+        return 1;
     }
 };

@@ -8,6 +8,7 @@
 
 #include "FakeAudioOut.h"
 #include "FakeDialogs.h"
+#include "FakeShell.h"
 #include "FakeSpeechEngine.h"
 #include "FakeWaits.h"
 
@@ -26,6 +27,7 @@ struct TestApp
     FakeWaits waits;
     FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30))};
     FakeElapsedClock elapsed;
+    FakeShell shell;
     FakeSpeechEngine *speech = nullptr; // owned by the tape
     std::unique_ptr<App> app;
 
@@ -44,7 +46,7 @@ struct TestApp
             return engine;
         };
         app = std::make_unique<App>(
-            AppServices{dialogs, audio, waits, clock, &elapsed, program, createSpeech,
+            AppServices{dialogs, audio, waits, clock, &elapsed, program, shell, createSpeech,
                         [] { return QStringLiteral("Debian GNU/Linux 12 (bookworm)"); }});
     }
 };
