@@ -258,6 +258,8 @@ void frmOption::buildPage2()
     M_Degit1->setDegitSize(0);
     M_Degit1->setUserSet(false);
     M_Degit1->setValue(qint16(123));
+    // The element sizes itself to its places; the layout must keep that size.
+    M_Degit1->setFixedSize(M_Degit1->size());
     colors->addWidget(Label6[3], 0, 2, Qt::AlignRight);
     colors->addWidget(M_Degit1, 1, 2, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     colors->setColumnStretch(3, 1);
@@ -420,6 +422,7 @@ void frmOption::buildPage4()
         }
         grid->setColumnMinimumWidth(0, 24);
         grid->setColumnStretch(2, 1);
+        grid->setRowStretch(row, 1); // spare height below the last sound, not between the rows
     }
     Option2[0]->setChecked(true);
     Option6[1]->setChecked(true);
