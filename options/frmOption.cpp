@@ -559,6 +559,8 @@ void frmOption::connectReactions()
         connect(Command10[i], &QPushButton::clicked, this, [this, i] { Command10_Click(i); });
     }
     connect(Command7, &QPushButton::clicked, this, &frmOption::Command7_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmOption::Command1_Click);
+    connect(Command11, &QPushButton::clicked, this, &frmOption::Command11_Click);
     connect(Command4, &QPushButton::clicked, this, &frmOption::Command4_Click);
 }
 

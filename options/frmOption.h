@@ -21,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTextEdit;
+struct PlgInfo;
 
 // The options dialog (オプション). For the whole run its controls are where
 // the settings live: every other window reads a setting through the accessor
@@ -126,6 +127,13 @@ public:
     void Command10_Click(int Index);
     void Command7_Click();
     void Command4_Click();
+
+    // The ticket plug-in page. SetPlgin examines a plug-in and shows what it
+    // can print; ok is 2 when it is one, else 0.
+    void SetPlgin(const QString &fileName, qint16 &ok);
+    void Command1_Click();
+    void Command11_Click();
+    static QStringList capabilityLines(const PlgInfo &info);
 
     // The settings as the controls hold them now.
     QString HyDir() const;

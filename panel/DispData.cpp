@@ -35,6 +35,26 @@ QString frmCtl::ticketDate() const
     return option.FixedDate();
 }
 
+void frmCtl::drawPreview(qint16 nIndex)
+{
+    if (nIndex < 1 || nIndex > DataIo::TableRows)
+        return;
+    const frmOption &option = *m_app.options;
+    const HyRecord &row = m_app.dataIo.HyTable[nIndex];
+    const QString date = ticketDate();
+    picSeirikenPrev->Cls();
+    if (option.UseSeiriPrev() == 1) {
+        {
+            QPainter surface(&picSeirikenPrev->Image());
+            drawSeiriken(option.SeiriPlgPath(), surface, row.TeiName, date,
+                         m_app.clock.now().toString(QStringLiteral("HH:mm:ss")),
+                         qint32(leadingNumber(m_app.dataIo.KeitoNo)), row.SeiriNo, nIndex,
+                         qint16(Combo1->currentIndex()));
+        }
+        picSeirikenPrev->Refresh();
+    }
+}
+
 void frmCtl::DispData(qint16 nIndex)
 {
     if (nIndex < 1 || nIndex > DataIo::TableRows)
@@ -73,18 +93,7 @@ void frmCtl::DispData(qint16 nIndex)
             cell->setValue(row.Col[column]);
     }
 
-    const QString date = ticketDate();
-    picSeirikenPrev->Cls();
-    if (option.UseSeiriPrev() == 1) {
-        {
-            QPainter surface(&picSeirikenPrev->Image());
-            drawSeiriken(option.SeiriPlgPath(), surface, row.TeiName, date,
-                         m_app.clock.now().toString(QStringLiteral("HH:mm:ss")),
-                         qint32(leadingNumber(m_app.dataIo.KeitoNo)), row.SeiriNo, nIndex,
-                         qint16(Combo1->currentIndex()));
-        }
-        picSeirikenPrev->Refresh();
-    }
+    drawPreview(nIndex);
 
     QCoreApplication::processEvents();
     board.ChimeiCtl->SetChimei(row.TeiName);

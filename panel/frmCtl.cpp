@@ -219,6 +219,11 @@ void frmCtl::connectControls()
     connect(cmdTapeSet, &QPushButton::clicked, this, [this] { m_app.tape.ShowVoiceSettings(); });
     connect(Command4, &QPushButton::clicked, this, &frmCtl::Command4_Click);
     connect(Command8, &QPushButton::clicked, this, &frmCtl::Command8_Click);
+    // A company chosen shows on the ticket at once, not only from the next stop.
+    connect(Combo1, &QComboBox::activated, this, [this] {
+        if (m_app.dataIo.heldRows() > 0)
+            drawPreview(qint16(m_app.dataIo.DataPos + 1));
+    });
     connect(picSeirikenPrev, &PictureBox::rightPressed, MnuHide,
             [this](const QPoint &at) { MnuHide->popup(at); });
     connect(MnuHideCopy, &QAction::triggered, this, &frmCtl::MnuHideCopy_Click);

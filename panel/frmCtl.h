@@ -89,6 +89,8 @@ public:
 
     // Puts row nIndex of the route on the board.
     void DispData(qint16 nIndex);
+    // The ticket preview of row nIndex alone, drawn anew (part of DispData).
+    void drawPreview(qint16 nIndex);
     void GetCtrlDataInfo();
     void SetCtrlDataInfo();
     void Option4_Click(int Index);

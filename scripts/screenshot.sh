@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts 109 under Xvfb with openbox, optionally performs xdotool steps, and
 # saves screenshots of the whole screen.
-#   scripts/screenshot.sh [--page PAGE] [--wait SECONDS] OUT [xdotool arguments ...]
+#   scripts/screenshot.sh [--page PAGE [--arg ARG]...] [--wait SECONDS] OUT [xdotool arguments ...]
 # OUT is a .png file or a folder. Among the xdotool arguments the word "shot"
 # takes a screenshot at that point; one more is taken after the last step.
 # In a folder they are 01.png, 02.png, ...; next to OUT.png they are
@@ -9,18 +9,21 @@
 # e.g. scripts/screenshot.sh /tmp/board.png key 1 key 2
 #      scripts/screenshot.sh /tmp/shots mousemove 100 100 click 1 shot key Return
 #      scripts/screenshot.sh --page page_ChimeiCtl --wait 3.5 /tmp/chimei.png
+#      scripts/screenshot.sh --page page_TicketPreview --arg samples/tickets/plain.4SP --arg 3 /tmp/t.png
 # Uses the Release build of ./run (build-release/), or with --page a test page
 # of the Debug build of ./test (build/tests/). The first step runs --wait
 # seconds (default 4) after the start.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-usage="usage: scripts/screenshot.sh [--page PAGE] [--wait SECONDS] OUT [xdotool arguments ...]"
+usage="usage: scripts/screenshot.sh [--page PAGE [--arg ARG]...] [--wait SECONDS] OUT [xdotool arguments ...]"
 page=
 wait=4
+page_args=()
 while [ $# -gt 0 ]; do
     case "$1" in
     --page) page=${2:?$usage}; shift 2 ;;
     --wait) wait=${2:?$usage}; shift 2 ;;
+    --arg) page_args+=("${2?$usage}"); shift 2 ;;
     *) break ;;
     esac
 done
@@ -48,7 +51,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 wm=$!
 if [ -n "$page" ]; then
-    SDL_AUDIODRIVER=dummy "build/tests/$page" &
+    SDL_AUDIODRIVER=dummy "build/tests/$page" "${page_args[@]}" &
 else
     (cd build-release/sampledata && SDL_AUDIODRIVER=dummy exec ../109) &
 fi
