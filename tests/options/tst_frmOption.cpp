@@ -7,7 +7,6 @@
 #include "OleColor.h"
 #include "QtJapanese.h"
 #include "RuntimeError.h"
-#include "WrappingButtons.h"
 #include "mdlIniIo.h"
 
 #include <QCheckBox>
@@ -96,17 +95,6 @@ IniRecord everyFieldChanged()
 QColor ticketColor(const Form1 &board, int k)
 {
     return board.lblSeiriNum[k]->palette().color(QPalette::WindowText);
-}
-
-// Brings the page holding the control to the front with its page button, as
-// clicks reach only what is shown.
-void showPageOf(frmOption &o, QWidget *control)
-{
-    for (int i = 0; i < frmOption::PageCount; ++i) {
-        if (o.Frame1[i]->isAncestorOf(control))
-            PanelFixture::click(o.Option1[i]);
-    }
-    QVERIFY(control->isVisible());
 }
 
 QString soundFilter()
@@ -468,8 +456,7 @@ void tst_frmOption::cancelledChoiceKeepsTheText()
     }
     o.Option3[1]->setChecked(true); // the picture rows show with 個別に設定 only
     o.show();
-    showPageOf(o, clicked);
-    PanelFixture::click(clicked);
+    f.clickOption(clicked);
     QCOMPARE(f.dialogs.fileCalls.size() + f.dialogs.folderPrompts.size(), 1);
     QCOMPARE(box->text(), after);
     QVERIFY(f.dialogs.shown.isEmpty());
@@ -482,8 +469,7 @@ void tst_frmOption::fileDialogsTakeTheirFilterAndTitle()
     f.option.show();
     f.option.Option5[0]->setChecked(true); // the sounds before an announcement
     for (QPushButton *button : {f.option.cmdSelectSound[3], f.option.Command6[0], f.option.Command3[0]}) {
-        showPageOf(f.option, button);
-        PanelFixture::click(button);
+        f.clickOption(button);
     }
     QCOMPARE(f.dialogs.fileCalls.size(), 2);
     const FakeDialogs::FileCall &sound = f.dialogs.fileCalls[0];
@@ -555,14 +541,13 @@ void tst_frmOption::fixedDateCaption()
     PanelFixture f;
     f.option.chkUseSeiriPrev->setChecked(true);
     f.option.show();
-    showPageOf(f.option, f.option.Command7);
     f.dialogs.dateReplies = {QDate(2024, 3, 5)};
-    PanelFixture::click(f.option.Command7);
+    f.clickOption(f.option.Command7);
     QCOMPARE(f.option.Label10->text(), QStringLiteral("2024/03/05"));
-    PanelFixture::click(f.option.Command7); // cancelled
+    f.clickOption(f.option.Command7); // cancelled
     QCOMPARE(f.option.Label10->text(), QStringLiteral("2024/03/05"));
     f.dialogs.dateReplies = {QDate(987, 11, 30)};
-    PanelFixture::click(f.option.Command7);
+    f.clickOption(f.option.Command7);
     QCOMPARE(f.option.Label10->text(), QStringLiteral("987/11/30"));
     QCOMPARE(f.dialogs.dateCalls, 3);
 }

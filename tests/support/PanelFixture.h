@@ -3,6 +3,7 @@
 #include "ChimeiCtl_E.h"
 #include "Form1.h"
 #include "M_DegitEm.h"
+#include "WrappingButtons.h"
 #include "frmCtl.h"
 #include "frmOption.h"
 
@@ -11,8 +12,10 @@
 #include "TestApp.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -52,6 +55,22 @@ struct PanelFixture : TestApp
     }
 
     static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // A control of the options dialog clicked as a user reaches it: the dialog
+    // shown and the control's page brought up with its page button.
+    void clickOption(QAbstractButton *control)
+    {
+        option.show();
+        for (int i = 0; i < frmOption::PageCount; ++i) {
+            if (option.Frame1[i]->isAncestorOf(control))
+                click(option.Option1[i]);
+        }
+        // A page just brought up lays itself out from posted events.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(control->isVisible());
+        // Near the left edge: a check box takes clicks on its box and caption only.
+        QTest::mouseClick(control, Qt::LeftButton, {},
+                          QPoint(qMin(8, control->width() / 2), control->height() / 2));
+    }
 
     // Keys on the keypad, as written on them: "系統 0 0 0 1 2 区間 5".
     void keys(const QString &sequence)
