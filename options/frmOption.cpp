@@ -117,7 +117,8 @@ frmOption::frmOption(App &app)
     buttons->addStretch();
     Command4 = new QPushButton(QStringLiteral("OK"), this);
     Command4->setMinimumWidth(90);
-    Command4->setDefault(true);
+    // No default button: Return in a path box must not close the dialog.
+    Command4->setAutoDefault(false);
     buttons->addWidget(Command4);
     right->addLayout(buttons);
 

@@ -118,7 +118,7 @@ public:
     void SetProp();
     void AddComboItem();
 
-    // Part of the dialog's commands.
+    // The dialog's own commands.
     void GetBtnColor(ColorButton *button);
     QString GetPathString();
     void cmdSelectSound_Click(int Index);

@@ -4,7 +4,7 @@
 # The corpus grows in fuzz/corpus-TARGET (not kept in git), seeded from the samples.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3 [SECONDS]}
+target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3|fuzz_4sp [SECONDS]}
 seconds=${2:-300}
 scripts/install-deps.sh
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
@@ -23,7 +23,11 @@ case "$target" in
     # Also one longer than the decoder's 64 KiB feed.
     fuzz_mp3) cp samples/sounds/buzzer.mp3 "$corpus/seed-buzzer"
               for i in $(seq 14); do cat samples/sounds/buzzer.mp3; done > "$corpus/seed-buzzer-long" ;;
+    fuzz_4sp) cp samples/tickets/plain.4SP "$corpus/seed-plain"
+              cp samples/tickets/barcode.4SP "$corpus/seed-barcode" ;;
 esac
+extra=()
+[ -f "fuzz/${target#fuzz_}.dict" ] && extra+=(-dict="fuzz/${target#fuzz_}.dict")
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-exec "build-fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=70000 -print_final_stats=1 "$corpus"
+exec "build-fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=70000 -print_final_stats=1 "${extra[@]}" "$corpus"
