@@ -29,5 +29,6 @@ esac
 extra=()
 [ -f "fuzz/${target#fuzz_}.dict" ] && extra+=(-dict="fuzz/${target#fuzz_}.dict")
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 exec "build-fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=70000 -print_final_stats=1 "${extra[@]}" "$corpus"
