@@ -347,6 +347,19 @@ void tst_frmOption::getAfterSetGivesTheSameRecord()
             QFAIL(qPrintable(expected[i].first + QStringLiteral(": ") + got[i].second.toString()
                              + QStringLiteral(" instead of ") + expected[i].second.toString()));
     }
+    // Each field went to the control named for it: a swap of two would still round-trip.
+    frmOption &o = f.option;
+    QCOMPARE(o.Combo4[4]->currentIndex(), 149);
+    QCOMPARE(o.Combo4[3]->currentIndex(), 5);
+    QCOMPARE(o.Combo4[2]->currentIndex(), 11);
+    QCOMPARE(o.txtSelectSound[7]->text(), QStringLiteral("/data/FareSoundFile"));
+    QCOMPARE(o.txtSelectSound[3]->text(), QStringLiteral("/data/TapeSoundFile"));
+    QCOMPARE(o.txtSelectPanel[1]->text(), QStringLiteral("/data/PanelOn1File"));
+    QCOMPARE(o.Command8[1]->BackColor(), stored.DegitInfo.DegitBaseForeColor);
+    QCOMPARE(o.Command5[2]->BackColor(), stored.PanelInfo.SeiriNumColorOn2);
+    for (QRadioButton *on : {o.Option3[1], o.Option3[6], o.Option3[3], o.Option3[5], o.Option6[0],
+                             o.Option2[1], o.Option7[1], o.Option2[3], o.Option4[2]})
+        QVERIFY2(on->isChecked(), qPrintable(on->text()));
     // The accessors read the same controls.
     QCOMPARE(f.option.FareSoundCol(), qint16(99));
     QCOMPARE(f.option.SoundInfo().TapeSound3, QStringLiteral("/data/TapeSound3"));
