@@ -13,27 +13,14 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-// Description and pattern pairs, each part ended by a NUL, and one more NUL.
-QString filterOf(std::initializer_list<std::pair<const char16_t *, const char16_t *>> pairs)
-{
-    QString filter;
-    for (const auto &[description, pattern] : pairs)
-        filter += QString::fromUtf16(description) + QChar(0) + QString::fromUtf16(pattern) + QChar(0);
-    return filter + QChar(0);
-}
-
-} // namespace
-
 void frmOption::cmdSelectSound_Click(int Index)
 {
     if (Index < 0 || Index > 10 || Index == 2)
         return;
     const QString chosen = m_app.dialogs.Kr3FileDlg(this, 0,
-                                                    filterOf({{u"Waveサウンド(*.wav)", u"*.wav"},
-                                                              {u"MP3サウンド(*.mp3)", u"*.mp3"},
-                                                              {u"MIDIシーケンス(*.mid)", u"*.mid"}}),
+                                                    Dialogs::filterOf({{u"Waveサウンド(*.wav)", u"*.wav"},
+                                                                       {u"MP3サウンド(*.mp3)", u"*.mp3"},
+                                                                       {u"MIDIシーケンス(*.mid)", u"*.mid"}}),
                                                     QString(), QStringLiteral("サウンドの選択"));
     if (!chosen.isEmpty())
         txtSelectSound[Index]->setText(chosen);
@@ -44,9 +31,9 @@ void frmOption::Command6_Click(int Index)
     if (Index < 0 || Index > 2)
         return;
     const QString chosen = m_app.dialogs.Kr3FileDlg(this, 0,
-                                                    filterOf({{u"ビットマップ(*.bmp)", u"*.bmp"},
-                                                              {u"GIF画像(*.gif)", u"*.gif"},
-                                                              {u"JPEG画像(*.jpg)", u"*.jpg"}}),
+                                                    Dialogs::filterOf({{u"ビットマップ(*.bmp)", u"*.bmp"},
+                                                                       {u"GIF画像(*.gif)", u"*.gif"},
+                                                                       {u"JPEG画像(*.jpg)", u"*.jpg"}}),
                                                     QString(), QStringLiteral("パネル画像の選択"));
     if (!chosen.isEmpty())
         txtSelectPanel[Index]->setText(chosen);

@@ -87,6 +87,14 @@ void QtDialogs::Call_dlg110(QWidget *owner, qint16, const QString &text)
     box.exec();
 }
 
+QString Dialogs::filterOf(std::initializer_list<std::pair<const char16_t *, const char16_t *>> pairs)
+{
+    QString filter;
+    for (const auto &[description, pattern] : pairs)
+        filter += QString::fromUtf16(description) + QChar(0) + QString::fromUtf16(pattern) + QChar(0);
+    return filter + QChar(0);
+}
+
 QString Dialogs::qtFileFilter(const QString &pairs)
 {
     QStringList parts = pairs.split(QChar(0));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include <QString>
 
 #include <array>
@@ -55,6 +58,9 @@ public:
     // dialog may change the custom colours, also when cancelled.
     virtual qint32 Kr3ChooseColor(QWidget *owner, qint32 &color, CustomColors &custom) = 0;
 
+    // The filter Kr3FileDlg takes: description and pattern pairs, each part
+    // ended by a NUL, and one more NUL.
+    static QString filterOf(std::initializer_list<std::pair<const char16_t *, const char16_t *>> pairs);
     // The filter of Kr3FileDlg as Qt's file dialogs take it: "Wave(*.wav) (*.wav);;...".
     static QString qtFileFilter(const QString &pairs);
 };

@@ -126,7 +126,6 @@ private slots:
     void oneBadFieldCostsOnlyItself();
     void cancelledChoiceKeepsTheText_data();
     void cancelledChoiceKeepsTheText();
-    void fileDialogsTakeTheirFilterAndTitle();
     void colourChosenThenCancelled();
     void customColoursSurviveSaveAndLoad();
     void digitColourPreviewFollowsEvenACancel();
@@ -141,16 +140,6 @@ void tst_frmOption::dialogLoad()
 {
     PanelFixture f;
     frmOption &o = f.option;
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(o.Combo4[i]->count(), 24);
-        QCOMPARE(o.Combo4[i]->itemText(23), QStringLiteral("24"));
-        QCOMPARE(o.Combo4[i]->currentIndex(), 0);
-    }
-    for (QComboBox *list : {o.Combo1, o.Combo4[4]}) {
-        QCOMPARE(list->count(), 150);
-        QCOMPARE(list->itemText(0), QStringLiteral("1"));
-        QCOMPARE(list->itemText(149), QStringLiteral("150"));
-    }
     const QStringList formats = {
         QStringLiteral("1,2,3... 24 （既定の表示）"), QStringLiteral("0,1,2... 23"),
         QStringLiteral("「なし」、1,2... 23"),        QStringLiteral("「なし」、2,3... 24"),
@@ -473,30 +462,6 @@ void tst_frmOption::cancelledChoiceKeepsTheText()
     QCOMPARE(f.dialogs.fileCalls.size() + f.dialogs.folderPrompts.size(), 1);
     QCOMPARE(box->text(), after);
     QVERIFY(f.dialogs.shown.isEmpty());
-}
-
-void tst_frmOption::fileDialogsTakeTheirFilterAndTitle()
-{
-    PanelFixture f;
-    f.option.Option3[1]->setChecked(true);
-    f.option.show();
-    f.option.Option5[0]->setChecked(true); // the sounds before an announcement
-    for (QPushButton *button : {f.option.cmdSelectSound[3], f.option.Command6[0], f.option.Command3[0]}) {
-        f.clickOption(button);
-    }
-    QCOMPARE(f.dialogs.fileCalls.size(), 2);
-    const FakeDialogs::FileCall &sound = f.dialogs.fileCalls[0];
-    QCOMPARE(sound.mode, 0);
-    QCOMPARE(sound.filter, soundFilter());
-    QCOMPARE(sound.initial, QString());
-    QCOMPARE(sound.title, QStringLiteral("サウンドの選択"));
-    const QChar nul(0);
-    QCOMPARE(f.dialogs.fileCalls[1].filter,
-             QStringLiteral("ビットマップ(*.bmp)") + nul + QStringLiteral("*.bmp") + nul
-                 + QStringLiteral("GIF画像(*.gif)") + nul + QStringLiteral("*.gif") + nul
-                 + QStringLiteral("JPEG画像(*.jpg)") + nul + QStringLiteral("*.jpg") + nul + nul);
-    QCOMPARE(f.dialogs.fileCalls[1].title, QStringLiteral("パネル画像の選択"));
-    QCOMPARE(f.dialogs.folderPrompts, QStringList{QStringLiteral("フォルダーを選択してください")});
 }
 
 void tst_frmOption::colourChosenThenCancelled()

@@ -317,21 +317,12 @@ void tst_TicketPlugin::samples()
     QVERIFY(KR4_GetPlgInfo(Samples + "plain.4SP", plain));
     QCOMPARE(plain.CanBarcode, 0);
     QCOMPARE(plain.CorpCount, 0);
-    QCOMPARE(plain.CanDate, 1);
-    QCOMPARE(plain.CanChimei, 1);
 
     PlgInfo codes;
     QVERIFY(KR4_GetPlgInfo(Samples + "barcode.4SP", codes));
     QCOMPARE(codes.CanBarcode, 1);
     QCOMPARE(codes.BarcodeCount, 1);
     QCOMPARE(codes.CorpCount, 3);
-    QCOMPARE(codes.CanTime, 1);
-    QCOMPARE(codes.CanKeito, 1);
-    QCOMPARE(QSize(codes.PrevWidth, codes.PrevHeight), QSize(3495, 1890));
-
-    QTextEdit remarks;
-    QVERIFY(KR4_SetPlgComment(Samples + "plain.4SP", &remarks));
-    QVERIFY(remarks.toPlainText().startsWith(QStringLiteral("整理券番号を大きく")));
 }
 
 void tst_TicketPlugin::companies()
