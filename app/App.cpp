@@ -1,10 +1,15 @@
 #include "App.h"
 
+#include "ChimeiCtl_E.h"
+#include "Dialogs.h"
 #include "Form1.h"
+#include "M_Degit.h"
+#include "M_DegitEm.h"
 #include "frmCtl.h"
 #include "frmOption.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 
 App::App(const AppServices &services)
@@ -15,6 +20,7 @@ App::App(const AppServices &services)
     , elapsed(services.elapsed)
     , program(services.program)
     , shell(services.shell)
+    , endRun(services.endRun)
     , iniIo(services.program)
     , sound(services.audio, services.waits, services.program)
     , tape(
@@ -50,5 +56,81 @@ void App::startUp()
                     room.bottom() + 1 - panel->frameGeometry().height());
     }
     form1->applyRoundedShape();
+    const IniLoadResult loaded = iniIo.LoadIni();
+    if (loaded.error)
+        dialogs.MsgBox(nullptr, mdlIniIo::loadErrorMessage(*loaded.error), Dialogs::Ok, Dialogs::NoIcon,
+                       Dialogs::appTitle());
+    if (loaded.read)
+        applySettings();
     form1->show();
+}
+
+// A stored value a control cannot take is told by SetOptionInfo, once; the
+// steps after it still run, so one bad field does not cost the windows'
+// places and every display setting.
+void App::applySettings()
+{
+    const IniRecord &record = iniIo.IniData;
+    const DegitInfo &colors = record.DegitInfo;
+    auto colour = [&colors](DegitElement *element) {
+        element->setBackColor(colors.DegitBackColor);
+        element->setBaseForeColor(colors.DegitBaseForeColor);
+        element->setDegitForeColor(colors.DegitForeColor);
+    };
+    for (int i = 1; i <= IniRecord::CellCount; ++i) {
+        M_DegitEm *cell = form1->Degit[i];
+        const DegitUserInfo &user = record.DegitUser[i];
+        cell->setZeroMode(user.ZeroMode);
+        cell->setShift(user.Shift);
+        cell->setFillZero(user.FillZero);
+        colour(cell);
+        cell->setValue(QStringLiteral(" "));
+    }
+    for (M_Degit *field : form1->TimeDegit)
+        colour(field);
+    form1->ChimeiCtl->setBackColor(record.ChimeiInfo.ChimeiBackColor);
+    form1->ChimeiCtl->setForeColor(record.ChimeiInfo.ChimeiForeColor);
+
+    options->SetOptionInfo();
+    qint16 ok = 0;
+    options->SetPlgin(options->txtSeiriPlgDir->text(), ok);
+    panel->SetCtrlDataInfo();
+    form1->SetFormInfo();
+    options->SetProp();
+}
+
+bool App::quit()
+{
+    if (dialogs.MsgBox(panel.get(), QStringLiteral("ルクシオを終了しますか？"), Dialogs::YesNo,
+                       Dialogs::Question, QStringLiteral("ルクシオの終了確認"))
+        != Dialogs::AnsweredYes)
+        return false;
+
+    // The run ends here, so the scroll ends with it, over the blank strip.
+    form1->ChimeiCtl->SetChimei(QString());
+    form1->ChimeiCtl->StopScroll();
+    form1->DeleteRgn();
+    panel->BtnRgn.fill(QRegion());
+    sound.CloseAllSounds();
+    tape.ReleaseSpeech();
+    collectSettings();
+    if (const auto failure = iniIo.SaveIni())
+        dialogs.MsgBox(nullptr, mdlIniIo::saveErrorMessage(*failure), Dialogs::Ok, Dialogs::NoIcon,
+                       Dialogs::appTitle());
+    if (endRun)
+        endRun();
+    return true;
+}
+
+void App::collectSettings()
+{
+    IniRecord &record = iniIo.IniData;
+    record.DegitUser = {};
+    for (int i = 1; i <= IniRecord::CellCount; ++i) {
+        const M_DegitEm *cell = form1->Degit[i];
+        record.DegitUser[i] = {cell->Shift(), cell->ZeroMode(), cell->FillZero()};
+    }
+    options->GetOptionInfo();
+    panel->GetCtrlDataInfo();
+    form1->GetFormInfo();
 }

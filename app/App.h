@@ -6,6 +6,7 @@
 #include "mdlM_Tape.h"
 #include "mdlSndAPI.h"
 
+#include <functional>
 #include <memory>
 
 class AudioOut;
@@ -31,6 +32,7 @@ struct AppServices
     Shell &shell;
     mdlM_Tape::SpeechFactory createSpeech;
     mdlM_Tape::OsName osName;
+    std::function<void()> endRun; // after a confirmed quit: the event loop ends
 };
 
 // Everything that lives for the whole run: the modules with their state and
@@ -51,6 +53,7 @@ public:
     const ElapsedClock *elapsed;
     const ProgramInfo &program;
     Shell &shell;
+    std::function<void()> endRun;
 
     DataIo dataIo;
     mdlIniIo iniIo;
@@ -64,8 +67,20 @@ public:
     std::unique_ptr<frmOption> options;
     std::unique_ptr<frmCtl> panel;
 
-    // What runs when the board is loaded: cells blanked, the model's picture,
+    // What runs when the board is loaded: cells blanked, the model's defaults,
     // the panel shown at the bottom right, the board at the top left with its
-    // rounded shape, and shown.
+    // rounded shape; then the saved settings, when there is a file, and the
+    // board shown.
     void startUp();
+
+    // The panel was asked to close. Asks first; on Yes, lets go of the
+    // displays, sounds and speech, writes the settings, ends the event loop
+    // and returns true. On No nothing happens and it returns false.
+    bool quit();
+
+private:
+    // The settings record into the windows, in the order each depends on the last.
+    void applySettings();
+    // The live settings back into the record.
+    void collectSettings();
 };

@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     DesktopShell shell;
     App app({dialogs, audio, waits, clock, nullptr, program, shell,
              [&] { return OpenJTalkSpeech::create(audio, OpenJTalkPlaces::standard(program.folder())); },
-             [] { return GetOsInfo(); }});
+             [] { return GetOsInfo(); }, [] { QCoreApplication::exit(0); }});
     app.startUp();
     return qapp.exec();
 }

@@ -155,6 +155,13 @@ void ChimeiCtl_E::DrawDot16(int x, int y, QString &text)
     }
 }
 
+void ChimeiCtl_E::StopScroll()
+{
+    ScrollStop = true;
+    m_scroll.stop();
+    m_frame.stop();
+}
+
 void ChimeiCtl_E::SetChimei(const QString &text)
 {
     m_shownName = text;
@@ -167,9 +174,7 @@ void ChimeiCtl_E::SetChimei(const QString &text)
     }
 
     // Only one scroll at a time: the old one ends before the new name is drawn.
-    ScrollStop = true;
-    m_scroll.stop();
-    m_frame.stop();
+    StopScroll();
 
     const int cells = ChimeiLayout::cellCount(LenB_ASCII(text));
     const int height = ChimeiLayout::stripHeight(cells);

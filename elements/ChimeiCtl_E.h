@@ -47,6 +47,8 @@ public:
     // Draws one cell at strip position (x, y); text becomes its substitute, if it has one.
     void DrawDot16(int x, int y, QString &text);
     void SetChimei(const QString &text);
+    // Ends a running scroll where it stands; an empty name alone leaves it running.
+    void StopScroll();
     qint16 Mode() const { return m_Mode; }
     void setMode(qint16 value);
     qint16 Appearance() const;

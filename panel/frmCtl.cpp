@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -322,9 +321,11 @@ bool frmCtl::eventFilter(QObject *watched, QEvent *event)
 
 void frmCtl::closeEvent(QCloseEvent *event)
 {
-    // The panel is the program: closing it ends the run.
-    event->accept();
-    QCoreApplication::quit();
+    // The panel is the program: closing it ends the run, once the user agrees.
+    if (m_app.quit())
+        event->accept();
+    else
+        event->ignore();
 }
 
 qint64 frmCtl::leadingNumber(const QString &text)

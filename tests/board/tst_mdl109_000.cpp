@@ -207,13 +207,12 @@ void tst_mdl109_000::errorWithoutBoard()
     t.app->mdl109.SeirikenNumSet(0, 0);
 
     QCOMPARE(t.dialogs.shown.size(), 1);
-    const FakeDialogs::Shown &box = t.dialogs.shown[0];
-    QCOMPARE(box.text,
-             QStringLiteral("エラーです！\r\n\r\nコード：91\r\n\r\n内容：オブジェクト変数または With "
-                            "ブロック変数が設定されていません。\r\n\r\nモジュール：IniIO-SeirikenNumSet( )"));
-    QCOMPARE(box.title, QStringLiteral("エラー！"));
-    QCOMPARE(box.buttons, Dialogs::Ok);
-    QCOMPARE(box.icon, Dialogs::Stop);
+    QCOMPARE(
+        t.dialogs.shown[0],
+        (FakeDialogs::Shown{
+            QStringLiteral("エラーです！\r\n\r\nコード：91\r\n\r\n内容：オブジェクト変数または With "
+                           "ブロック変数が設定されていません。\r\n\r\nモジュール：IniIO-SeirikenNumSet( )"),
+            Dialogs::Ok, Dialogs::Stop, QStringLiteral("エラー！")}));
 }
 
 void tst_mdl109_000::resetAllDegitKeepsTheModes()

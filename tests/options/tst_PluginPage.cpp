@@ -172,11 +172,9 @@ void tst_PluginPage::invalidChoice()
     f.clickOption(f.option.Command1);
 
     QCOMPARE(f.dialogs.shown.size(), 1);
-    const FakeDialogs::Shown &box = f.dialogs.shown[0];
-    QCOMPARE(box.text, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
-    QCOMPARE(box.title, QStringLiteral("プラグインロードエラー"));
-    QCOMPARE(box.icon, Dialogs::Stop);
-    QCOMPARE(box.buttons, Dialogs::Ok);
+    QCOMPARE(f.dialogs.shown[0],
+             (FakeDialogs::Shown{QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"),
+                                 Dialogs::Ok, Dialogs::Stop, QStringLiteral("プラグインロードエラー")}));
     QCOMPARE(f.option.SeiriPlgPath(), Samples + "barcode.4SP");
     QCOMPARE(lines(f.option.List1), before);
     QCOMPARE(f.panel.Combo1->count(), 0); // emptied before the file was examined

@@ -158,10 +158,8 @@ void tst_DisplayOptions::backlightPictures()
         QVERIFY(f.dialogs.shown.isEmpty());
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
-        QCOMPARE(f.dialogs.shown[0].text, message);
-        QCOMPARE(f.dialogs.shown[0].title, QStringLiteral("エラー"));
-        QCOMPARE(f.dialogs.shown[0].icon, Dialogs::Stop);
-        QCOMPARE(f.dialogs.shown[0].buttons, Dialogs::Ok);
+        QCOMPARE(f.dialogs.shown[0],
+                 (FakeDialogs::Shown{message, Dialogs::Ok, Dialogs::Stop, QStringLiteral("エラー")}));
     }
     const QImage after = f.board.Picture().toImage();
     if (file == QLatin1String("picture")) {

@@ -166,11 +166,8 @@ void tst_RouteSetting::refusals()
     f.setRoute(QStringLiteral("007"), section);
 
     QCOMPARE(f.dialogs.shown.size(), 1);
-    const FakeDialogs::Shown &box = f.dialogs.shown[0];
-    QCOMPARE(box.text, message);
-    QCOMPARE(box.title, QStringLiteral("ルクシオVer4"));
-    QCOMPARE(box.buttons, Dialogs::Ok);
-    QCOMPARE(box.icon, Dialogs::NoIcon);
+    QCOMPARE(f.dialogs.shown[0],
+             (FakeDialogs::Shown{message, Dialogs::Ok, Dialogs::NoIcon, QStringLiteral("ルクシオVer4")}));
     // The tape of the route is loaded before the fare file is looked at.
     QCOMPARE(f.app->tape.TapeCount(), 2);
     QVERIFY(f.panel.cmdTapeNext->isEnabled());

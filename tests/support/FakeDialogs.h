@@ -18,6 +18,8 @@ public:
         Buttons buttons;
         Icon icon;
         QString title;
+
+        bool operator==(const Shown &) const = default;
     };
 
     QList<Shown> shown;
@@ -121,3 +123,12 @@ public:
         return 1;
     }
 };
+
+// A message box as a failed comparison prints it.
+inline char *toString(const FakeDialogs::Shown &box)
+{
+    return qstrdup(QStringLiteral("\"%1\" buttons %2 icon %3 title \"%4\"")
+                       .arg(box.text, QString::number(box.buttons), QString::number(box.icon), box.title)
+                       .toUtf8()
+                       .constData());
+}

@@ -29,6 +29,7 @@ struct TestApp
     FakeElapsedClock elapsed;
     FakeShell shell;
     FakeSpeechEngine *speech = nullptr; // owned by the tape
+    int runsEnded = 0;                  // how often a confirmed quit ended the event loop
     std::unique_ptr<App> app;
 
     explicit TestApp(bool withSpeech = false)
@@ -45,8 +46,8 @@ struct TestApp
             speech = engine.get();
             return engine;
         };
-        app = std::make_unique<App>(
-            AppServices{dialogs, audio, waits, clock, &elapsed, program, shell, createSpeech,
-                        [] { return QStringLiteral("Debian GNU/Linux 12 (bookworm)"); }});
+        app = std::make_unique<App>(AppServices{
+            dialogs, audio, waits, clock, &elapsed, program, shell, createSpeech,
+            [] { return QStringLiteral("Debian GNU/Linux 12 (bookworm)"); }, [this] { ++runsEnded; }});
     }
 };
