@@ -50,11 +50,8 @@ void App::startUp()
     panel->activateWindow();
     form1->move(0, 0);
     // The corner of the screen that is free for windows, so a task bar does not cover the panel.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect room = screen->availableGeometry();
-        panel->move(room.right() + 1 - panel->frameGeometry().width(),
-                    room.bottom() + 1 - panel->frameGeometry().height());
-    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        panel->placeAtBottomRight(screen->availableGeometry());
     form1->applyRoundedShape();
     const IniLoadResult loaded = iniIo.LoadIni();
     if (loaded.error)

@@ -248,8 +248,8 @@ void frmCtl::GetCtrlDataInfo()
 void frmCtl::SetCtrlDataInfo()
 {
     const CtrlDataInfo &info = m_app.iniIo.IniData.CtrlDataInfo;
-    move(reachablePosition(QPoint(twipsToPixels(info.CtlLeft), twipsToPixels(info.CtlTop)),
-                           frameGeometry().size()));
+    const QPoint saved(twipsToPixels(info.CtlLeft), twipsToPixels(info.CtlTop));
+    m_placement.place([saved](QSize frame) { return reachablePosition(saved, frame); });
     HScroll1[0]->setValue(info.CtlHScroll0);
     HScroll1[1]->setValue(info.CtlHScroll1);
     CtlPage = info.CtlPage;
@@ -326,6 +326,13 @@ void frmCtl::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void frmCtl::placeAtBottomRight(const QRect &room)
+{
+    m_placement.place([room](QSize frame) {
+        return room.bottomRight() + QPoint(1, 1) - QPoint(frame.width(), frame.height());
+    });
 }
 
 qint64 frmCtl::leadingNumber(const QString &text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowShape.h"
+
 #include <QRegion>
 #include <QWidget>
 
@@ -93,6 +95,8 @@ public:
     void drawPreview(qint16 nIndex);
     void GetCtrlDataInfo();
     void SetCtrlDataInfo();
+    // Puts the window, frame and all, in the bottom right corner of room.
+    void placeAtBottomRight(const QRect &room);
     void Option4_Click(int Index);
 
     void CommandButton1_Click(int Index);
@@ -131,4 +135,5 @@ private:
     static qint64 leadingNumber(const QString &text);
 
     App &m_app;
+    FramePlacement m_placement{*this};
 };

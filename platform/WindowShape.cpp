@@ -1,5 +1,6 @@
 #include "WindowShape.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPoint>
 #include <QScreen>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight)
 {
@@ -59,6 +61,42 @@ QPoint reachablePosition(const QPoint &topLeft, const QSize &size)
     target.moveTop(
         std::clamp(target.top(), room.top(), std::max(room.top(), room.bottom() - size.height() + 1)));
     return target.topLeft();
+}
+
+void FramePlacement::place(Target target)
+{
+    m_window.move(target(m_window.frameGeometry().size()));
+    if (framed()) {
+        m_unframed = nullptr;
+        return;
+    }
+    m_unframed = std::move(target);
+    if (QWindow *window = m_window.windowHandle()) {
+        window->removeEventFilter(this);
+        window->installEventFilter(this);
+    }
+}
+
+bool FramePlacement::framed() const
+{
+    const QWindow *window = m_window.windowHandle();
+    return window && !window->frameMargins().isNull();
+}
+
+bool FramePlacement::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::Expose || event->type() == QEvent::Move) && m_unframed && framed()) {
+        watched->removeEventFilter(this);
+        // After this event: the window's own handling of it would undo the move.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_unframed)
+                    place(std::exchange(m_unframed, nullptr));
+            },
+            Qt::QueuedConnection);
+    }
+    return false;
 }
 
 bool SurfaceDrag::press(const QPoint &globalPos, Qt::MouseButton button)

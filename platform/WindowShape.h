@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QRegion>
 #include <QSize>
+
+#include <functional>
 
 class QPoint;
 class QWidget;
@@ -15,6 +18,34 @@ QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight);
 // there, if any screen shows part of it; otherwise moved onto the primary
 // screen, so a window saved on a screen that is gone stays within reach.
 QPoint reachablePosition(const QPoint &topLeft, const QSize &size);
+
+// Places a window by its frame. A window manager frames a window only once it
+// is on the screen, and until then Qt puts the inside of the window where the
+// frame was asked for, so the frame ends up above and left of it. A place asked
+// for before the frame is known is therefore asked for again when it is: when
+// the window is first exposed or moved with a frame around it.
+class FramePlacement : public QObject
+{
+public:
+    // The frame's top left, for the frame's size.
+    using Target = std::function<QPoint(QSize frame)>;
+
+    explicit FramePlacement(QWidget &window)
+        : m_window(window)
+    {
+    }
+
+    void place(Target target);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool framed() const;
+
+    QWidget &m_window;
+    Target m_unframed; // a place taken before the frame was known
+};
 
 // Moves a frameless window with the mouse when it is grabbed by its surface.
 // The window manager moves it when it can; without one (or where it declines)

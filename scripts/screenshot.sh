@@ -41,21 +41,14 @@ else
     cmake --build build-release --parallel "$(nproc)" >/dev/null
 fi
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$app" "$wm" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$!
+. scripts/xsession.sh
+xsession_start
 if [ -n "$page" ]; then
     SDL_AUDIODRIVER=dummy "build/tests/$page" "${page_args[@]}" &
 else
     (cd build-release/sampledata && SDL_AUDIODRIVER=dummy exec ../109) &
 fi
-app=$!
+xsession_pids+=($!)
 sleep "$wait"
 
 shots=0
