@@ -9,3 +9,10 @@ for b in build-bench/bench/bench_*; do
     [ -x "$b" ] && [ -f "$b" ] || continue
     "$b" --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
 done
+# A whole start-up, five times over: each run is a new process on its own display.
+(
+    cd build-bench/sampledata
+    for _ in 1 2 3 4 5; do
+        SDL_AUDIODRIVER=dummy xvfb-run -a ../bench/startup_App 2>/dev/null
+    done
+)
