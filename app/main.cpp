@@ -8,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
+    // The menu entry 109.desktop: desktops show its icon for these windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("109"));
     prepareWindowing();
     RealServices real;
     App app(real.services());

@@ -1,6 +1,7 @@
 # Sourced by the scripts that run 109 on a screen of its own: starts Xvfb
-# (1280 x 800) and openbox, exports DISPLAY, and stops both when the script
-# exits. Add the PIDs of what you start on it to xsession_pids.
+# (1280 x 800) on a free display and openbox on it, exports DISPLAY, and stops
+# both when the script exits. Add the PIDs of what you start on it to
+# xsession_pids.
 xsession_pids=()
 xsession_stop() { # the last started first, the X server last
     local i
@@ -11,17 +12,23 @@ xsession_stop() { # the last started first, the X server last
 trap xsession_stop EXIT
 
 xsession_start() {
-    local display=:$((90 + RANDOM % 9)) tries
-    # A display number taken by another run is tried again elsewhere.
-    for tries in 1 2 3 4 5; do
-        [ -e "/tmp/.X11-unix/X${display#:}" ] || break
-        display=:$((100 + RANDOM % 900))
-    done
-    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    local number_file
+    number_file=$(mktemp)
+    # Xvfb picks a display no other server holds and writes its number when it is ready.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     xsession_pids+=($!)
-    export DISPLAY=$display
+    for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+    [ -s "$number_file" ] || { echo "xsession: Xvfb did not start" >&2; return 1; }
+    export DISPLAY=:$(tr -d '[:space:]' <"$number_file")
+    rm -f "$number_file"
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     openbox >/dev/null 2>&1 &
     xsession_pids+=($!)
+    # Windows mapped before the window manager runs would stay unframed.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+        sleep 0.1
+    done
+    echo "xsession: openbox did not start" >&2
+    return 1
 }

@@ -7,6 +7,7 @@
 #include "mdlIniIo.h"
 
 #include <QDir>
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -87,6 +88,7 @@ private slots:
     void initTestCase() { installFontSubstitutions(); }
     void startWithoutSettingsFile();
     void startAppliesTheSavedSession();
+    void startExaminesTheSavedPlugin();
     void badFieldIsToldOnceAndTheRestApplied();
     void settingsFileThatIsAFolder();
     void quitAnsweredNoChangesNothing();
@@ -148,6 +150,18 @@ void tst_App::startAppliesTheSavedSession()
     QVERIFY(app.panel->close());
     QCOMPARE(t.runsEnded, 1);
     compareFields(mdlIniIo::parse(readFile(app.iniIo.iniPath())), saved);
+}
+
+void tst_App::startExaminesTheSavedPlugin()
+{
+    IniRecord saved = savedSession();
+    saved.SeiriPrevInfo.SeiriPlgPath = QStringLiteral(SAMPLE_DIR "/tickets/barcode.4SP");
+    TestApp t;
+    writeFile(t.app->iniIo.iniPath(), mdlIniIo::serialize(saved));
+    t.app->startUp();
+
+    QVERIFY(t.dialogs.shown.isEmpty());
+    QCOMPARE(t.app->panel->Combo1->count(), 3); // the plug-in's companies
 }
 
 // One list index out of range: told once, and the windows still go to their places.
