@@ -6,8 +6,8 @@
 #include "M_Degit.h"
 #include "mdlIniIo.h"
 
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
