@@ -98,6 +98,8 @@ void App::applySettings()
 
 bool App::quit()
 {
+    if (m_ended)
+        return true;
     if (dialogs.MsgBox(panel.get(), QStringLiteral("ルクシオを終了しますか？"), Dialogs::YesNo,
                        Dialogs::Question, QStringLiteral("ルクシオの終了確認"))
         != Dialogs::AnsweredYes)
@@ -110,6 +112,7 @@ bool App::quit()
     panel->BtnRgn.fill(QRegion());
     sound.CloseAllSounds();
     tape.ReleaseSpeech();
+    m_ended = true;
     collectSettings();
     if (const auto failure = iniIo.SaveIni())
         dialogs.MsgBox(nullptr, mdlIniIo::saveErrorMessage(*failure), Dialogs::Ok, Dialogs::NoIcon,

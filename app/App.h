@@ -75,10 +75,12 @@ public:
 
     // The panel was asked to close. Asks first; on Yes, lets go of the
     // displays, sounds and speech, writes the settings, ends the event loop
-    // and returns true. On No nothing happens and it returns false.
+    // and returns true. On No nothing happens and it returns false. Once the
+    // run is ended, further close requests are granted without asking.
     bool quit();
 
 private:
+    bool m_ended = false;
     // The settings record into the windows, in the order each depends on the last.
     void applySettings();
     // The live settings back into the record.

@@ -12,6 +12,7 @@
 #include "frmCtl.h"
 #include "mdl109_000.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -128,6 +129,17 @@ void Form1::setTicketNumberColor(qint32 color)
         text.setColor(QPalette::WindowText, oleColor(color));
         label->setPalette(text);
     }
+}
+
+// The board has no close box, but a window manager can still ask it to close
+// (Alt+F4). Without it the program would run on with nothing to show, so it
+// is taken as a request to end the run, as the panel's close box is.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_app.quit())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Form1::Timer1_Timer()

@@ -92,6 +92,7 @@ private slots:
     void badFieldIsToldOnceAndTheRestApplied();
     void settingsFileThatIsAFolder();
     void quitAnsweredNoChangesNothing();
+    void closingTheBoardAsksTheSameOnce();
     void quitWhileANameScrolls();
     void doubleClickedModesOutliveARestart();
 };
@@ -221,6 +222,25 @@ void tst_App::quitAnsweredNoChangesNothing()
     QCOMPARE(t.runsEnded, 0);
     QCOMPARE(readFile(t.app->iniIo.iniPath()), bytes);
     QVERIFY(t.audio.take().filter(QStringLiteral("close")).isEmpty());
+}
+
+// A window manager's close of the board ends the run like the panel's; once
+// ended, the other window's close (the session closing every window) asks nothing.
+void tst_App::closingTheBoardAsksTheSameOnce()
+{
+    TestApp t;
+    t.app->startUp();
+    t.dialogs.answers = {Dialogs::AnsweredNo};
+    QVERIFY(!t.app->form1->close());
+    QVERIFY(t.app->form1->isVisible());
+    QVERIFY(!QFile::exists(t.app->iniIo.iniPath()));
+
+    QVERIFY(t.app->form1->close());
+    QVERIFY(t.app->panel->close());
+    QCOMPARE(t.dialogs.shown.size(), 2);
+    QCOMPARE(t.dialogs.shown[1].text, QStringLiteral("ルクシオを終了しますか？"));
+    QCOMPARE(t.runsEnded, 1);
+    QVERIFY(QFile::exists(t.app->iniIo.iniPath()));
 }
 
 void tst_App::quitWhileANameScrolls()
