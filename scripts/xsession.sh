@@ -3,11 +3,13 @@
 # both when the script exits. Add the PIDs of what you start on it to
 # xsession_pids.
 xsession_pids=()
+xsession_runtime=
 xsession_stop() { # the last started first, the X server last
     local i
     for ((i = ${#xsession_pids[@]} - 1; i >= 0; i--)); do
         kill "${xsession_pids[i]}" 2>/dev/null || true
     done
+    [ -z "$xsession_runtime" ] || rm -rf "$xsession_runtime"
 }
 trap xsession_stop EXIT
 
@@ -21,7 +23,10 @@ xsession_start() {
     [ -s "$number_file" ] || { echo "xsession: Xvfb did not start" >&2; return 1; }
     export DISPLAY=:$(tr -d '[:space:]' <"$number_file")
     rm -f "$number_file"
-    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        xsession_runtime=$(mktemp -d)
+        export XDG_RUNTIME_DIR=$xsession_runtime
+    fi
     openbox >/dev/null 2>&1 &
     xsession_pids+=($!)
     # Windows mapped before the window manager runs would stay unframed.
