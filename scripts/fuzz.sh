@@ -4,7 +4,7 @@
 # The corpus grows in fuzz/corpus-TARGET (not kept in git), seeded from the samples.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3|fuzz_4sp [SECONDS]}
+target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3|fuzz_4sp|fuzz_startup [SECONDS]}
 seconds=${2:-300}
 scripts/install-deps.sh
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
@@ -12,6 +12,9 @@ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS="$flags" -DBUILD_109_TESTS=OFF -DBUILD_109_BENCH=OFF -DBUILD_109_FUZZ=ON >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)" --target "$target" hy3conv samples
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 corpus=fuzz/corpus-$target
 mkdir -p "$corpus"
 case "$target" in
@@ -25,10 +28,11 @@ case "$target" in
               for i in $(seq 14); do cat samples/sounds/buzzer.mp3; done > "$corpus/seed-buzzer-long" ;;
     fuzz_4sp) cp samples/tickets/plain.4SP "$corpus/seed-plain"
               cp samples/tickets/barcode.4SP "$corpus/seed-barcode" ;;
+    # The files of real quits, the records they start from, and the settings files' own corpus.
+    fuzz_startup) head -c 382 /dev/zero > "$corpus/seed-empty"
+                  FUZZ_STARTUP_SEEDS=$corpus "build-fuzz/fuzz/$target"
+                  if [ -d fuzz/corpus-fuzz_in4 ]; then cp -n fuzz/corpus-fuzz_in4/* "$corpus/"; fi ;;
 esac
 extra=()
 [ -f "fuzz/${target#fuzz_}.dict" ] && extra+=(-dict="fuzz/${target#fuzz_}.dict")
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 exec "build-fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=70000 -print_final_stats=1 "${extra[@]}" "$corpus"
