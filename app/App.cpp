@@ -3,7 +3,6 @@
 #include "ChimeiCtl_E.h"
 #include "Dialogs.h"
 #include "Form1.h"
-#include "M_Degit.h"
 #include "M_DegitEm.h"
 #include "frmCtl.h"
 #include "frmOption.h"
@@ -68,23 +67,16 @@ void App::startUp()
 void App::applySettings()
 {
     const IniRecord &record = iniIo.IniData;
-    const DegitInfo &colors = record.DegitInfo;
-    auto colour = [&colors](DegitElement *element) {
-        element->setBackColor(colors.DegitBackColor);
-        element->setBaseForeColor(colors.DegitBaseForeColor);
-        element->setDegitForeColor(colors.DegitForeColor);
-    };
     for (int i = 1; i <= IniRecord::CellCount; ++i) {
         M_DegitEm *cell = form1->Degit[i];
         const DegitUserInfo &user = record.DegitUser[i];
         cell->setZeroMode(user.ZeroMode);
         cell->setShift(user.Shift);
         cell->setFillZero(user.FillZero);
-        colour(cell);
         cell->setValue(QStringLiteral(" "));
     }
-    for (M_Degit *field : form1->TimeDegit)
-        colour(field);
+    const DegitInfo &colors = record.DegitInfo;
+    form1->setDigitColors(colors.DegitBackColor, colors.DegitBaseForeColor, colors.DegitForeColor);
     form1->ChimeiCtl->setBackColor(record.ChimeiInfo.ChimeiBackColor);
     form1->ChimeiCtl->setForeColor(record.ChimeiInfo.ChimeiForeColor);
 

@@ -142,6 +142,19 @@ void Form1::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+void Form1::setDigitColors(qint32 back, qint32 baseFore, qint32 fore)
+{
+    auto colour = [&](DegitElement *element) {
+        element->setBackColor(back);
+        element->setBaseForeColor(baseFore);
+        element->setDegitForeColor(fore);
+    };
+    for (int k = 1; k <= BoardLayout::CellCount; ++k)
+        colour(Degit[k]);
+    for (M_Degit *field : TimeDegit)
+        colour(field);
+}
+
 void Form1::Timer1_Timer()
 {
     const QString now = m_app.clock.now().toString(QStringLiteral("hh:mm:ss"));

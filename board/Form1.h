@@ -54,6 +54,9 @@ public:
 
     // The text colour of the ticket numbers lblSeiriNum(1..24), 0x00BBGGRR.
     void setTicketNumberColor(qint32 color);
+    // The colours of the 24 cells and the two clock fields: background, unlit
+    // and lit segments.
+    void setDigitColors(qint32 back, qint32 baseFore, qint32 fore);
 
     void Timer1_Timer();
     void Degit_DblClick(int Index);

@@ -7,8 +7,6 @@
 #include "ColorButton.h"
 #include "Dialogs.h"
 #include "Form1.h"
-#include "M_Degit.h"
-#include "M_DegitEm.h"
 #include "RuntimeError.h"
 #include "frmCtl.h"
 
@@ -203,15 +201,7 @@ void frmOption::SetProp()
         }
     }
 
-    auto colour = [this](DegitElement *element) {
-        element->setBackColor(DegitBackColor());
-        element->setBaseForeColor(DegitBaseForeColor());
-        element->setDegitForeColor(DegitForeColor());
-    };
-    for (int k = 1; k <= BoardLayout::CellCount; ++k)
-        colour(board.Degit[k]);
-    for (M_Degit *field : board.TimeDegit)
-        colour(field);
+    board.setDigitColors(DegitBackColor(), DegitBaseForeColor(), DegitForeColor());
 
     ChimeiCtl_E &strip = *board.ChimeiCtl;
     strip.setBackColor(ChimeiBackColor());
