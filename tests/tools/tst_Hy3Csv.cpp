@@ -64,18 +64,6 @@ private slots:
         QCOMPARE(hy3Of(std::get<Hy3Csv::Csv>(csv).text), hy3);
     }
 
-    void csvShape()
-    {
-        Hy3Writer w;
-        w.row({QByteArray("a,b"), 3, {{1, 170}, {150, -1}}});
-        const QByteArray csv = csvOf(w.bytes());
-        QByteArray line = "\"a,b\",3,170";
-        for (int c = 2; c < 150; ++c)
-            line += ",0";
-        line += ",-1\n";
-        QCOMPARE(csv, header() + line);
-    }
-
     void sampleRouteRoundTrips()
     {
         QFile sample(QStringLiteral(SAMPLE_DIR "/12.csv"));
@@ -94,18 +82,12 @@ private slots:
         Hy3Writer one;
         one.row({QByteArray("A"), 2, {{1, 170}}});
         QTest::newRow("no header") << QByteArray("A,2,170\n") << one.bytes();
-        QTest::newRow("header") << header() + "A,2,170\n" << one.bytes();
         QTest::newRow("bom") << "\xEF\xBB\xBF" + header() + "A,2,170\n" << one.bytes();
         QTest::newRow("crlf and no final break") << QByteArray("A,2,170\r\n\r\n") << one.bytes();
-        QTest::newRow("blank lines") << QByteArray("\nA,2,170\n\n") << one.bytes();
-        QTest::newRow("empty columns") << QByteArray("A,2,170,,, \n") << one.bytes();
         QTest::newRow("spaces around numbers") << QByteArray("A, 2 ,+170\n") << one.bytes();
         Hy3Writer named;
         named.row({QByteArray("\x89\x5E\x92\xC0"), 0, {}});
         QTest::newRow("utf-8 name") << QByteArray("運賃\n") << named.bytes();
-        Hy3Writer quoted;
-        quoted.row({QByteArray("x\"y"), 1, {}});
-        QTest::newRow("doubled quote") << QByteArray("\"x\"\"y\",1\n") << quoted.bytes();
         Hy3Writer multi;
         multi.row({QByteArray("a\nb"), 1, {}});
         multi.row({QByteArray("c"), 2, {}});
@@ -131,23 +113,15 @@ private slots:
         QTest::newRow("302 rows") << tooMany << 303 << "more than 301 rows";
         QTest::newRow("32768") << QByteArray("A,1\nB,2,32768\n") << 2
                                << "column c1: 32768 is outside -32768..32767";
-        QTest::newRow("-32769") << QByteArray("A,-32769\n") << 1 << "column seiri: -32769 is outside";
-        QTest::newRow("huge") << QByteArray("A,1,99999999999999999999\n") << 1 << "column c1";
         QTest::newRow("not a number")
             << QByteArray("A,1,12x\n") << 1 << "column c1: \"12x\" is not a whole number";
         QTest::newRow("not cp932") << QByteArray("A\n\xE2\x88\x92,1\n") << 2 << "code page 932 cannot hold";
-        QTest::newRow("emoji") << QByteArray("\xF0\x9F\x9A\x8C,1\n") << 1 << "code page 932 cannot hold";
         QTest::newRow("unclosed quote") << QByteArray("A,1\n\"B,2\nC,3\n") << 2 << "not closed";
-        QTest::newRow("text after quote") << QByteArray("\"A\"B,1\n") << 1 << "after the closing quote";
-        QTest::newRow("quote inside") << QByteArray("A\"B,1\n") << 1 << "quote inside";
         QTest::newRow("line after a quoted break")
             << QByteArray("\"a\nb\",1\nC,x\n") << 3 << "not a whole number";
         QTest::newRow("too many columns") << "A,1" + QByteArray(",0").repeated(150) + ",5\n"
                                           << 1 << "more than 152 columns";
         QTest::newRow("not utf-8") << QByteArray("A,1\n\x89\x5E,2\n") << 2 << "not UTF-8";
-        QTest::newRow("not utf-8 after CR lines") << QByteArray("A,1\rB,2\r\nC\xFF,3\n") << 3 << "not UTF-8";
-        QTest::newRow("thousands of commas") << "A,1" + QByteArray(100000, ',') + "\n"
-                                             << 1 << "more than 152 columns";
     }
 
     void refusals()
@@ -173,20 +147,6 @@ private slots:
         QCOMPARE(warnings.size(), 2);
         QVERIFY(warnings[0].startsWith(QStringLiteral("row 1:")));
         QVERIFY(warnings[1].startsWith(QStringLiteral("4 bytes")));
-    }
-
-    void toCsvRefusesBadFiles_data()
-    {
-        QTest::addColumn<QByteArray>("hy3");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("negative count") << Hy3Writer().count(-1).bytes();
-        QTest::newRow("short") << Hy3Writer().numberedRows(2).count(3).bytes();
-    }
-
-    void toCsvRefusesBadFiles()
-    {
-        QFETCH(QByteArray, hy3);
-        QVERIFY(std::holds_alternative<Hy3Csv::Refusal>(Hy3Csv::toCsv(hy3)));
     }
 
     // The command itself: exit status, message, and no half-written output.
