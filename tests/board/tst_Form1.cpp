@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -35,6 +36,7 @@ private slots:
     void surfaceDragMovesTheBoard();
     void doubleClickSetsTheCells_data();
     void doubleClickSetsTheCells();
+    void boardSavedOffEveryScreenComesBack();
 };
 
 void tst_Form1::maskCutsTheCorners()
@@ -143,6 +145,24 @@ void tst_Form1::doubleClickSetsTheCells()
         QVERIFY2((litPixels(cell.grab().toImage()) > 0) == (set || k == 7), qPrintable(QString::number(k)));
     }
     QCOMPARE(board.Degit[7]->Value(), QVariant(qint16(230)));
+}
+
+void tst_Form1::boardSavedOffEveryScreenComesBack()
+{
+    TestApp t;
+    t.app->startUp();
+    Form1 &board = *t.app->form1;
+    FormInfo &info = t.app->iniIo.IniData.FormInfo;
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+
+    // Half off the screen is still within reach: kept.
+    info = {(room.right() - 100) * 15, 0};
+    board.SetFormInfo();
+    QCOMPARE(board.pos(), QPoint(room.right() - 100, 0));
+    // A board saved on a screen that is gone comes back onto this one.
+    info = {(room.right() + 2000) * 15, -5000 * 15};
+    board.SetFormInfo();
+    QCOMPARE(board.pos(), QPoint(room.right() - 536, room.top()));
 }
 
 QTEST_MAIN(tst_Form1)

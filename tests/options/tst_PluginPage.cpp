@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "PictureBox.h"
+#include "TicketPlugin.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,10 +28,43 @@ class tst_PluginPage : public QObject
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+    void capabilityLines();
     void chosenPlugin();
     void refusedChoiceKeepsThePlugin_data();
     void refusedChoiceKeepsThePlugin();
 };
+
+// What the page lists of a plug-in: six lines, or ten with bar codes, whose
+// route mode 1 is the only one that reads 連番式.
+void tst_PluginPage::capabilityLines()
+{
+    PlgInfo info;
+    info.CanDate = info.CanChimei = 1;
+    QCOMPARE(frmOption::capabilityLines(info),
+             QStringList({"日付の印字 ---> 可能", "時刻の印字 ---> 不可", "系統番号の印字 ---> 不可",
+                          "停名の印字 ---> 可能", "バーコード印字 ---> 不可", "社名切り替え:---> 不可"}));
+    info.CanBarcode = 1;
+    info.BarcodeCount = 2;
+    info.KeitoMax = 999;
+    info.StopRangeFrom = 1;
+    info.StopRangeTo = 301;
+    info.CorpCount = 3;
+    QStringList ten{"日付の印字 ---> 可能",
+                    "時刻の印字 ---> 不可",
+                    "系統番号の印字 ---> 不可",
+                    "停名の印字 ---> 可能",
+                    "バーコード印字 ---> 可能",
+                    "バーコード本数 ---> 2",
+                    "バーコード系統方式 ---> 系統番号＋往復フラグ",
+                    "設定可能な系統範囲 ---> 1 ～ 999",
+                    "停留所認識範囲 ---> 1 ～ 301",
+                    "社名切り替え:---> 可能"};
+    info.BarcodeKeitoMode = 2;
+    QCOMPARE(frmOption::capabilityLines(info), ten);
+    info.BarcodeKeitoMode = 1;
+    ten[6] = QStringLiteral("バーコード系統方式 ---> 連番式");
+    QCOMPARE(frmOption::capabilityLines(info), ten);
+}
 
 void tst_PluginPage::chosenPlugin()
 {
