@@ -2,150 +2,82 @@
 
 #include <QTest>
 
+namespace {
+
+// A scroll of seven cells (a 224-pixel strip under the 196-pixel window),
+// started at 0 and driven by a frame every 16 ms up to each listed
+// {time, Speed, strip top} and at it; a late run has only the listed frames.
+struct Run
+{
+    int wait = 1500;
+    int wrapWait = 1500; // ScrollStartWait as the wraps read it
+    QList<QList<double>> frames = {};
+    bool late = false;
+    double top = 196;
+    int wraps = 0;
+    bool moving = true;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Run)
+
 // Times are milliseconds of a made-up clock; nothing here waits.
 class tst_ChimeiScroll : public QObject
 {
     Q_OBJECT
 
-    // Seven cells in the designed window.
-    static constexpr ChimeiScroll::Geometry Seven{196, 224, 1500};
-
 private slots:
-    void pausesThenTravelsToTheWrap_data()
+    void advance_data()
     {
-        QTest::addColumn<qint64>("at");
-        QTest::addColumn<double>("top");
-        QTest::addColumn<int>("wraps");
-        QTest::addColumn<int>("phase");
-        const int waiting = int(ChimeiScroll::Phase::Waiting), moving = int(ChimeiScroll::Phase::Moving);
-        QTest::newRow("start") << qint64(0) << 196.0 << 0 << waiting;
-        QTest::newRow("end of the first pause") << qint64(1499) << 196.0 << 0 << waiting;
-        QTest::newRow("first pass begins") << qint64(1500) << 196.0 << 0 << moving;
+        QTest::addColumn<Run>("r");
+        QTest::newRow("end of the first pause") << Run{.frames = {{1499, 5, 196}}, .moving = false};
         // 3.2 turns a millisecond at 0.025 pixel each: 80 pixels a second.
-        QTest::newRow("one second in") << qint64(2500) << 196.0 - 80 << 0 << moving;
-        // 616 pixels, 24640 turns, 7700 ms.
+        QTest::newRow("one second in") << Run{.frames = {{2500, 5, 196}}, .top = 116};
+        // 616 pixels, 24640 turns, 7700 ms. A double sum of 0.025 steps lands a hair
+        // off -420; in single precision it is -420 and the pass ends on that turn.
         QTest::newRow("a frame before the wrap")
-            << qint64(1500 + 7699) << 196.0 - 24636 * 0.025 << 0 << moving;
-        QTest::newRow("wrap at top -420") << qint64(1500 + 7700) << 196.0 << 1 << waiting;
-        QTest::newRow("pause after the wrap") << qint64(1500 + 7700 + 1499) << 196.0 << 1 << waiting;
-        QTest::newRow("second pass") << qint64(1500 + 7700 + 2500) << 196.0 - 80 << 1 << moving;
-        QTest::newRow("second wrap") << qint64(2 * (1500 + 7700)) << 196.0 << 2 << waiting;
+            << Run{.frames = {{9199, 5, 196}}, .top = 196 - 24636 * 0.025};
+        QTest::newRow("wrap at top -420") << Run{.frames = {{9200, 5, 196}}, .wraps = 1, .moving = false};
+        // A stalled event loop: one frame, three passes of 9200 ms late, catches up
+        // through the wraps and pauses it missed.
+        QTest::newRow("late") << Run{.frames = {{30100, 5, 196}}, .late = true, .top = 116, .wraps = 3};
+        QTest::newRow("the first pass starts where the strip stands, read once")
+            << Run{.frames = {{1500, 5, -57.5}, {2500, 5, 0}}, .top = -57.5 - 80};
+        // 80 pixels at 5, 16 at 10, then 8 back at -5.
+        QTest::newRow("Speed is read each frame, without a range check")
+            << Run{.wait = 0, .frames = {{1000, 5, 196}, {1100, 10, 196}, {1200, -5, 196}}, .top = 196 - 88};
+        QTest::newRow("Speed 0 runs as 1 on the first pass only")
+            << Run{.frames = {{2500, 0, 196}, {3500, 0, 196}}, .late = true, .top = 196 - 16};
+        QTest::newRow("the wait is read at the wrap")
+            << Run{.wait = 0, .wrapWait = 300, .frames = {{8000, 5, 196}}, .wraps = 1};
+        QTest::newRow("a negative pause is none") << Run{.wait = -5, .frames = {{0, 5, 196}}};
+        QTest::newRow("a clock that goes back moves nothing")
+            << Run{.wait = 0, .frames = {{1000, 5, 196}, {500, 5, 196}}, .top = 116};
     }
 
-    void pausesThenTravelsToTheWrap()
+    void advance()
     {
-        QFETCH(qint64, at);
-        QFETCH(double, top);
-        QFETCH(int, wraps);
-        QFETCH(int, phase);
+        QFETCH(Run, r);
         ChimeiScroll scroll;
-        scroll.start(0, 1500);
-        int seen = 0;
-        // Frame by frame, as the element's timer drives it.
-        for (qint64 t = 0; t < at; t += 16)
-            seen += scroll.advance(t, 5, 196, Seven).wraps;
-        seen += scroll.advance(at, 5, 196, Seven).wraps;
-        QCOMPARE(seen, wraps);
-        QCOMPARE(int(scroll.phase()), phase);
+        scroll.start(0, r.wait);
+        int wraps = 0;
+        const auto frame = [&](qint64 t, const QList<double> &f) {
+            wraps += scroll.advance(t, int(f[1]), f[2], {196, 224, r.wrapWait}).wraps;
+        };
+        qint64 t = 0;
+        for (const QList<double> &f : r.frames) {
+            for (; !r.late && t < qint64(f[0]); t += 16)
+                frame(t, f);
+            frame(qint64(f[0]), f);
+        }
+        QCOMPARE(wraps, r.wraps);
+        QCOMPARE(scroll.phase(), r.moving ? ChimeiScroll::Phase::Moving : ChimeiScroll::Phase::Waiting);
         // Before the first pass the strip stands where the element put it.
-        QCOMPARE(scroll.hasBegun(), at >= 1500);
+        QCOMPARE(scroll.hasBegun(), r.moving || r.wraps > 0);
         if (scroll.hasBegun())
-            QVERIFY2(qAbs(scroll.position() - top) < 1e-6,
+            QVERIFY2(qAbs(scroll.position() - r.top) < 1e-6,
                      qPrintable(QString::number(scroll.position(), 'f', 9)));
-    }
-
-    // The last turn of a pass: a double sum of 0.025 steps lands a hair off
-    // -420; in single precision it is -420 and the pass ends on that turn.
-    void wrapsOnTheTurnThatReachesIt()
-    {
-        double p = 196;
-        for (int i = 0; i < 24639; ++i)
-            p -= 5 / 200.0;
-        QVERIFY(!ChimeiScroll::hasPassed(p, 224, 196));
-        p -= 5 / 200.0;
-        QVERIFY(ChimeiScroll::hasPassed(p, 224, 196));
-
-        ChimeiScroll scroll;
-        scroll.start(0, 0);
-        scroll.advance(0, 5, 196, Seven);
-        const ChimeiScroll::Outcome out = scroll.advance(7700, 5, 196, Seven);
-        QCOMPARE(out.turns, qint64(24640));
-        QCOMPARE(out.wraps, 1);
-    }
-
-    void firstPassStartsWhereTheStripStands()
-    {
-        ChimeiScroll scroll;
-        scroll.start(0, 1500);
-        QVERIFY(!scroll.hasBegun());
-        scroll.advance(1500, 5, -57.5, Seven);
-        QVERIFY(scroll.hasBegun());
-        QCOMPARE(scroll.position(), -57.5);
-        scroll.advance(2500, 5, 0, Seven); // the top passed later is not read again
-        QCOMPARE(scroll.position(), -57.5 - 80);
-    }
-
-    void speedIsReadEachFrame()
-    {
-        ChimeiScroll scroll;
-        scroll.start(0, 0);
-        scroll.advance(1000, 5, 196, Seven);
-        QCOMPARE(scroll.position(), 196.0 - 80);
-        scroll.advance(1100, 10, 196, Seven); // 320 turns at 0.05
-        QCOMPARE(scroll.position(), 196.0 - 80 - 16);
-        scroll.advance(1200, -5, 196, Seven); // no range check: it goes back down
-        QCOMPARE(scroll.position(), 196.0 - 80 - 16 + 8);
-    }
-
-    void speedZeroBecomesOneOnTheFirstPassOnly()
-    {
-        ChimeiScroll scroll;
-        scroll.start(0, 100);
-        QVERIFY(!scroll.advance(50, 0, 196, Seven).speedRaised);
-        const ChimeiScroll::Outcome out = scroll.advance(1100, 0, 196, Seven);
-        QVERIFY(out.speedRaised);
-        QCOMPARE(scroll.position(), 196.0 - 3200 / 200.0);
-        // Speed 0 set later stands the strip still.
-        QVERIFY(!scroll.advance(2100, 0, 196, Seven).speedRaised);
-        QCOMPARE(scroll.position(), 196.0 - 3200 / 200.0);
-    }
-
-    void waitIsReadAtEachWrap()
-    {
-        ChimeiScroll scroll;
-        scroll.start(0, 0);
-        ChimeiScroll::Geometry g = Seven;
-        g.ScrollStartWait = 300;
-        QCOMPARE(scroll.advance(7700, 5, 196, g).wraps, 1);
-        QCOMPARE(scroll.waitLeft(7700), qint64(300));
-        scroll.advance(7999, 5, 196, g);
-        QCOMPARE(scroll.phase(), ChimeiScroll::Phase::Waiting);
-        scroll.advance(8000, 5, 196, g);
-        QCOMPARE(scroll.phase(), ChimeiScroll::Phase::Moving);
-    }
-
-    // A late frame (a stalled event loop) only moves the strip further, through
-    // the wraps and pauses it missed.
-    void aLateFrameCatchesUp()
-    {
-        ChimeiScroll scroll;
-        scroll.start(0, 1500);
-        const ChimeiScroll::Outcome out = scroll.advance(3 * 9200 + 1500 + 1000, 5, 196, Seven);
-        QCOMPARE(out.wraps, 3);
-        QCOMPARE(scroll.position(), 196.0 - 80);
-    }
-
-    void oddInputs()
-    {
-        ChimeiScroll scroll;
-        scroll.start(1000, -5); // a negative pause is none
-        scroll.advance(1000, 5, 196, Seven);
-        QCOMPARE(scroll.phase(), ChimeiScroll::Phase::Moving);
-        scroll.advance(500, 5, 196, Seven); // a clock that goes back moves nothing
-        QCOMPARE(scroll.position(), 196.0);
-        scroll.stop();
-        QVERIFY(!scroll.isRunning());
-        QCOMPARE(scroll.advance(99999, 5, 196, Seven).turns, qint64(0));
     }
 };
 
