@@ -242,15 +242,11 @@ void SdlAudioOut::startDecode(int channel, Kind kind, const QByteArray &bytes)
     const int rate = m_rate, channels = m_channels;
     MidiRenderer &midi = m_decoders[channel].midi;
     m_decoders[channel].thread.start([this, channel, generation, kind, bytes, rate, channels, &midi] {
-        if (decodeStarting)
-            decodeStarting(channel);
         auto stale = [this, channel, generation] { return m_wantedOpen[channel].load() != generation; };
         Pcm pcm = kind == Kind::Midi ? midi.render(bytes, rate, channels, stale)
                                      : toMixerFormat(Mp3Decoder::decode(bytes, stale), rate, channels, stale);
         if (stale())
             return;
-        if (decodeDone)
-            decodeDone(channel, pcm);
         // Moved all the way into the slot: a five-minute song is some 50 MB.
         QMetaObject::invokeMethod(
             this,

@@ -42,11 +42,6 @@ public:
     // arrive through the event loop.
     void waitForDecodes();
 
-    // For tests, set while no decode runs; called on the channel's decoding
-    // thread as a decode starts and with its result before it is handed over.
-    std::function<void(int channel)> decodeStarting;
-    std::function<void(int channel, const Pcm &pcm)> decodeDone;
-
 private:
     struct Slot
     {

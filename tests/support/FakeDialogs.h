@@ -2,7 +2,6 @@
 
 #include "Dialogs.h"
 
-#include <QDate>
 #include <QList>
 #include <QStringList>
 
@@ -62,24 +61,13 @@ public:
         return reply.result;
     }
 
-    // Version box: the texts it was shown; the hook runs while it would be open.
-    QStringList versionTexts;
-    std::function<void()> onVersionDialog;
+    void Call_dlg110(QWidget *, qint16, const QString &) override { }
 
-    void Call_dlg110(QWidget *, qint16, const QString &text) override
-    {
-        versionTexts.append(text);
-        if (onVersionDialog)
-            onVersionDialog();
-    }
-
-    // The date, file, folder and colour dialogs: each call is recorded, and the
-    // reply is taken from the front of its list; an empty list cancels.
-    QList<QDate> dateReplies;
+    // The file and folder dialogs: each call is recorded, and the reply is
+    // taken from the front of its list; an empty list cancels. The date and
+    // colour dialogs cancel.
     QStringList fileReplies;
     QStringList folderReplies;
-    QList<qint32> colorReplies;
-    std::function<void(CustomColors &)> onColorDialog; // edits the custom colours as a user would
     struct FileCall
     {
         qint32 mode;
@@ -87,20 +75,8 @@ public:
     };
     QList<FileCall> fileCalls;
     QStringList folderPrompts;
-    QList<qint32> colorsOffered;
-    int dateCalls = 0;
 
-    qint32 Call_dlg111(QWidget *, DateRecord &date) override
-    {
-        ++dateCalls;
-        if (dateReplies.isEmpty())
-            return 0;
-        const QDate d = dateReplies.takeFirst();
-        date.wYear = qint16(d.year());
-        date.wMonth = qint16(d.month());
-        date.wDay = qint16(d.day());
-        return 1;
-    }
+    qint32 Call_dlg111(QWidget *, DateRecord &) override { return 0; }
     QString Kr3FileDlg(QWidget *, qint32 mode, const QString &filter, const QString &initial,
                        const QString &title) override
     {
@@ -112,16 +88,7 @@ public:
         folderPrompts << prompt;
         return folderReplies.isEmpty() ? QString() : folderReplies.takeFirst();
     }
-    qint32 Kr3ChooseColor(QWidget *, qint32 &color, CustomColors &custom) override
-    {
-        colorsOffered << color;
-        if (onColorDialog)
-            onColorDialog(custom);
-        if (colorReplies.isEmpty())
-            return 0;
-        color = colorReplies.takeFirst();
-        return 1;
-    }
+    qint32 Kr3ChooseColor(QWidget *, qint32 &, CustomColors &) override { return 0; }
 };
 
 // A message box as a failed comparison prints it.

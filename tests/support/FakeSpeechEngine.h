@@ -6,20 +6,17 @@
 
 #include <functional>
 
-// Records what it is asked to say, stop and show; the status after Speak is scripted.
+// Records what it is asked to say, stop and show.
 class FakeSpeechEngine : public SpeechEngine
 {
 public:
     QStringList log; // "speak <text>", "stop", "dialog <title>"
-    QList<Readings::Entry> userReadings;
-    QWidget *dialogOwner = nullptr;
-    qint32 statusAfterSpeak = StatusSpeaking;
     std::function<void()> onSpeak; // runs inside Speak, to look at the world at that moment
 
     void Speak(const QString &text) override
     {
         log << QStringLiteral("speak ") + text;
-        m_status = statusAfterSpeak;
+        m_status = StatusSpeaking;
         if (onSpeak)
             onSpeak();
     }
@@ -29,12 +26,11 @@ public:
         m_status = StatusIdle;
     }
     qint32 Status() const override { return m_status; }
-    void ShowVoiceDialog(QWidget *owner, const QString &title) override
+    void ShowVoiceDialog(QWidget *, const QString &title) override
     {
         log << QStringLiteral("dialog ") + title;
-        dialogOwner = owner;
     }
-    void setUserReadings(const QList<Readings::Entry> &entries) override { userReadings = entries; }
+    void setUserReadings(const QList<Readings::Entry> &) override { }
 
     // What was said, without the stops.
     QStringList spoken() const

@@ -97,18 +97,6 @@ struct PanelFixture : TestApp
         click(panel.Command1[1]);
     }
 
-    // Which page is in front: the one the widget at the pages' middle belongs to.
-    int frontPage() const
-    {
-        const QPoint middle = panel.Frame1[0]->geometry().center() + QPoint(0, 60);
-        QWidget *front = panel.childAt(middle);
-        for (int i = 0; i < 2; ++i) {
-            if (front == panel.Frame1[i] || panel.Frame1[i]->isAncestorOf(front))
-                return i;
-        }
-        return -1;
-    }
-
     QVariant cell(int k) const { return board.Degit[k]->Value(); }
     QString stopName() const { return board.ChimeiCtl->shownName(); }
 };
