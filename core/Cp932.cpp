@@ -64,9 +64,13 @@ QByteArray encode(QStringView text)
     return out;
 }
 
-QString decode(QByteArrayView bytes)
+QString decode(QByteArrayView bytes, bool *ok)
 {
-    return decoder()(bytes);
+    QStringDecoder &d = decoder();
+    QString text = d(bytes);
+    if (ok)
+        *ok = !d.hasError();
+    return text;
 }
 
 } // namespace Cp932

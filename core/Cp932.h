@@ -14,8 +14,9 @@ bool isAvailable();
 // A character that code page 932 cannot hold is written as a single '?'.
 QByteArray encode(QStringView text);
 
-// Bytes that do not form a character decode as U+FFFD.
-QString decode(QByteArrayView bytes);
+// Bytes that do not form a character decode as U+FFFD; ok, when given, says
+// whether every byte was part of a character.
+QString decode(QByteArrayView bytes, bool *ok = nullptr);
 
 // True when the bytes are a lead byte of a double-byte character.
 constexpr bool isLeadByte(unsigned char b)

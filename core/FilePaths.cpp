@@ -1,8 +1,11 @@
 #include "FilePaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <filesystem>
 
 namespace FilePaths {
 
@@ -15,6 +18,12 @@ QString withTrailingSeparator(const QString &folder)
     if (folder.endsWith(u'\\'))
         return folder.left(folder.size() - 1) + u'/';
     return folder + u'/';
+}
+
+bool isOrdinaryFile(const QString &path)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::path(QFile::encodeName(path).toStdString()), ec);
 }
 
 QString resolveIgnoringCase(const QString &path)

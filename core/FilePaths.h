@@ -20,6 +20,10 @@ QString withTrailingSeparator(const QString &folder);
 // or the path unchanged when there is none.
 QString resolveIgnoringCase(const QString &path);
 
+// True for a file that holds bytes: not a folder, a FIFO or a device, which
+// a reader would wait on or read without end.
+bool isOrdinaryFile(const QString &path);
+
 // Replaces the file with these bytes, or leaves it as it was: the bytes go to
 // a temporary file beside it that is renamed over it only once complete.
 // On failure: 76 when the folder is missing, 75 when the file cannot be

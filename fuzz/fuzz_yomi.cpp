@@ -10,11 +10,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QList<Readings::Entry> entries = Readings::parseUserList(bytes);
-    if (entries.size() > Readings::MaxUserEntries)
+    const QList<Readings::Entry> entries = YomiFile::parse(bytes);
+    if (entries.size() > YomiFile::MaxEntries)
         std::abort();
     for (const Readings::Entry &e : entries) {
-        if (e.text.isEmpty() || e.reading.isEmpty() || e.text.size() > Readings::MaxEntryChars)
+        if (e.text.isEmpty() || e.reading.isEmpty() || e.text.size() > YomiFile::MaxEntryChars)
             std::abort();
     }
     Readings readings;

@@ -1,9 +1,5 @@
 #include "Readings.h"
 
-#include "Cp932.h"
-
-#include <QStringDecoder>
-
 namespace {
 
 // Where 行き names the bus's destination (北部車庫行き) it is ゆき; as a verb
@@ -93,41 +89,4 @@ QString Readings::apply(const QString &text) const
         ++i;
     }
     return out;
-}
-
-QList<Readings::Entry> Readings::parseUserList(QByteArrayView bytes)
-{
-    bytes = bytes.first(qMin<qsizetype>(bytes.size(), MaxUserFileBytes));
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        text = Cp932::decode(bytes);
-
-    auto unquote = [](QString field) {
-        field = field.trimmed();
-        if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
-            field = field.mid(1, field.size() - 2).trimmed();
-        return field;
-    };
-
-    QList<Entry> entries;
-    const QStringList lines = text.split(u'\n');
-    for (QString line : lines) {
-        if (entries.size() >= MaxUserEntries)
-            break;
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const qsizetype comma = line.indexOf(u',');
-        if (comma < 0)
-            continue;
-        const QString from = unquote(line.left(comma));
-        const QString to = unquote(line.mid(comma + 1));
-        if (from.isEmpty() || to.isEmpty() || from.size() > MaxEntryChars || to.size() > MaxEntryChars)
-            continue;
-        entries.append({from, to});
-    }
-    return entries;
 }

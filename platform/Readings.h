@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArrayView>
+#include "YomiFile.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -12,19 +13,7 @@
 class Readings
 {
 public:
-    struct Entry
-    {
-        QString text;
-        QString reading;
-        bool operator==(const Entry &) const = default;
-    };
-
-    // yomi.csv: lines "text,reading", UTF-8 or code page 932. Lines that are
-    // empty, start with '#' or lack either side are passed over.
-    static constexpr qint64 MaxUserFileBytes = 256 * 1024;
-    static constexpr int MaxUserEntries = 4096;
-    static constexpr int MaxEntryChars = 64;
-    static QList<Entry> parseUserList(QByteArrayView bytes);
+    using Entry = YomiFile::Entry;
 
     Readings();
     void setUserEntries(QList<Entry> entries);

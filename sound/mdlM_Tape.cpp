@@ -95,7 +95,7 @@ void mdlM_Tape::loadReadings(const QString &dir)
     QList<Readings::Entry> entries;
     QFile file(FilePaths::resolveIgnoringCase(dir + readingsFileName()));
     if (QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly))
-        entries = Readings::parseUserList(file.read(Readings::MaxUserFileBytes));
+        entries = YomiFile::parse(file.read(YomiFile::MaxFileBytes));
     m_speech->setUserReadings(entries);
 }
 

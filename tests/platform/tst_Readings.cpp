@@ -1,7 +1,5 @@
 #include "Readings.h"
 
-#include "Cp932.h"
-
 #include <QTest>
 
 class tst_Readings : public QObject
@@ -34,29 +32,6 @@ private slots:
                           {"新田", "しんでん"},
                           {"しんでん", "X"}});
         QCOMPARE(r.apply(QString::fromUtf8(QTest::currentDataTag())), read);
-    }
-
-    void parseUserList_data()
-    {
-        using E = QList<Readings::Entry>;
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<E>("entries");
-        const E one{{"新田橋", "にったばし"}};
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF新田橋,にったばし") << one;
-        QTest::newRow("code page 932, CR LF") << Cp932::encode(u"新田橋,にったばし\r\n") << one;
-        QTest::newRow("quotes, blanks, comments")
-            << QByteArray("# 読み\n\n \"新田橋\" , \"にったばし\" \n") << one;
-        QTest::newRow("a side missing") << QByteArray("新田橋\n,にったばし\n新田橋,\n") << E{};
-        QTest::newRow("a comma in the reading stays")
-            << QByteArray("ＪＲ,じぇいあーる,せん") << E{{"ＪＲ", "じぇいあーる,せん"}};
-        QTest::newRow("too long") << QString(Readings::MaxEntryChars + 1, u'あ').toUtf8() + ",い" << E{};
-    }
-
-    void parseUserList()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QList<Readings::Entry>, entries);
-        QCOMPARE(Readings::parseUserList(bytes), entries);
     }
 };
 

@@ -88,6 +88,7 @@ private slots:
         Hy3Writer named;
         named.row({QByteArray("\x89\x5E\x92\xC0"), 0, {}});
         QTest::newRow("utf-8 name") << QByteArray("運賃\n") << named.bytes();
+        QTest::newRow("code page 932 name") << QByteArray("\x89\x5E\x92\xC0\r\n") << named.bytes();
         Hy3Writer multi;
         multi.row({QByteArray("a\nb"), 1, {}});
         multi.row({QByteArray("c"), 2, {}});
@@ -121,7 +122,8 @@ private slots:
             << QByteArray("\"a\nb\",1\nC,x\n") << 3 << "not a whole number";
         QTest::newRow("too many columns") << "A,1" + QByteArray(",0").repeated(150) + ",5\n"
                                           << 1 << "more than 152 columns";
-        QTest::newRow("not utf-8") << QByteArray("A,1\n\x89\x5E,2\n") << 2 << "not UTF-8";
+        QTest::newRow("neither encoding")
+            << QByteArray("A,1\n\x89\x5E,2\n\x81\x20,3\n") << 3 << "neither UTF-8 nor code page 932";
     }
 
     void refusals()

@@ -2,8 +2,7 @@
 
 #include "Cp932.h"
 #include "Hy3File.h"
-
-#include <QStringDecoder>
+#include "TextFile.h"
 
 #include <optional>
 
@@ -170,29 +169,27 @@ std::variant<Csv, Refusal> toCsv(QByteArrayView hy3)
 
 std::variant<QByteArray, Refusal> fromCsv(QByteArrayView csv)
 {
-    if (csv.startsWith("\xEF\xBB\xBF"))
-        csv = csv.sliced(3);
-
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8(csv);
-    if (utf8.hasError()) {
+    const TextFile::Decoded decoded = TextFile::decode(csv);
+    if (!decoded.ok) {
         // Lines end in LF, CR LF or a lone CR, as the splitter counts them.
         int line = 1;
         qsizetype start = 0;
-        for (qsizetype i = 0; i <= csv.size(); ++i) {
-            if (i < csv.size() && csv[i] != '\n' && csv[i] != '\r')
+        for (qsizetype i = 0; i < csv.size(); ++i) {
+            if (csv[i] != '\n' && csv[i] != '\r')
                 continue;
-            QStringDecoder probe(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-            const QString decoded = probe(csv.sliced(start, i - start));
-            if (probe.hasError())
-                return Refusal{line, QStringLiteral("the text is not UTF-8")};
+            bool ok = true;
+            TextFile::decodePart(csv.sliced(start, i - start), decoded.encoding, &ok);
+            if (!ok)
+                break;
             if (i + 1 < csv.size() && csv[i] == '\r' && csv[i + 1] == '\n')
                 ++i;
             ++line;
             start = i + 1;
         }
-        return Refusal{0, QStringLiteral("the text is not UTF-8")};
+        return Refusal{
+            line, QStringLiteral("the text is neither UTF-8 nor %1").arg(TextFile::name(decoded.encoding))};
     }
+    const QString &text = decoded.text;
 
     std::vector<HyRecord> rows;
     Splitter splitter(text);

@@ -27,8 +27,8 @@ constexpr int MaxRows = 301;
 // The CSV of a whole .hy3 file, every row in file order, whatever its count.
 std::variant<Csv, Refusal> toCsv(QByteArrayView hy3);
 
-// The .hy3 file of a CSV. The header line is optional, a UTF-8 byte-order
-// mark is skipped, blank lines are skipped, and missing or empty columns are 0.
+// The .hy3 file of a CSV, in UTF-8 or code page 932 (TextFile's rule). The
+// header line is optional, a UTF-8 byte-order mark is skipped, blank lines are skipped, and missing or empty columns are 0.
 std::variant<QByteArray, Refusal> fromCsv(QByteArrayView csv);
 
 } // namespace Hy3Csv

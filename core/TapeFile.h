@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -14,9 +15,10 @@ struct TapeEntry
     bool operator==(const TapeEntry &) const = default;
 };
 
-// An announcement file ("12tp.csv"): code page 932, one entry a line, lines
-// ended by CR LF, LF or CR, three fields "text,advance,sound". The text may be
-// enclosed in double quotation marks, which it needs when it holds a comma.
+// An announcement file ("12tp.csv"): code page 932 or UTF-8 (TextFile's rule),
+// one entry a line, lines ended by CR LF, LF or CR, three fields
+// "text,advance,sound". The text may be enclosed in double quotation marks,
+// which it needs when it holds a comma.
 namespace TapeFile {
 
 // A longer file is not read at all: no tape comes near it.
@@ -35,5 +37,11 @@ struct Contents
 // field, has a quote that is not closed, something after the closing quote,
 // or a number outside 16 bits, cannot be read.
 Contents read(QByteArrayView bytes);
+
+// The file of these entries as the original tools write it: code page 932,
+// every text quoted, CR LF after each line. A text cannot hold a quotation
+// mark or a line break: those become ” and a space. A character code page
+// 932 cannot hold is written as '?'.
+QByteArray write(const QList<TapeEntry> &entries);
 
 } // namespace TapeFile

@@ -1,6 +1,7 @@
 #include "TapeFile.h"
 
 #include "Cp932.h"
+#include "TextFile.h"
 
 #include <QTest>
 
@@ -34,6 +35,14 @@ private slots:
         // 表 is 95 5C and ソ is 83 5C: their trail byte is a backslash.
         QTest::newRow("code page 932") << Cp932::encode(u"\"次は、表町です。\",1,2\r\nソ,0,0\r\n") << 2
                                        << E{{"次は、表町です。", 1, 2}, {"ソ", 0, 0}} << 0;
+        QTest::newRow("UTF-8") << QByteArray("\"次は、表町です。\",1,2\nソ,0,0\n") << 2
+                               << E{{"次は、表町です。", 1, 2}, {"ソ", 0, 0}} << 0;
+        QTest::newRow("UTF-8 with BOM")
+            << QByteArray("\xEF\xBB\xBF表町,1,0\r\n") << 1 << E{{"表町", 1, 0}} << 0;
+        // A single byte that UTF-8 cannot hold makes the whole file code page 932.
+        QTest::newRow("UTF-8 but for one byte")
+            << QByteArray("\"表町\",1,0\n\x95\x5C,0,0\n") << 2
+            << E{{Cp932::decode("\xE8\xA1\xA8\xE7\x94\xBA"), 1, 0}, {"表", 0, 0}} << 0;
     }
 
     void read()
@@ -46,6 +55,21 @@ private slots:
         QCOMPARE(c.entryCount, entryCount);
         QCOMPARE(c.failedEntry, failedEntry);
         QCOMPARE(c.entries, entries);
+    }
+
+    void writeReadsBack()
+    {
+        const QList<TapeEntry> entries{{"ご乗車ありがとうございます。", 0, 0},
+                                       {"次は、1,2丁目です。", 1, 1},
+                                       {"a \"b\"\r\nc", -1, 32767}};
+        const QByteArray bytes = TapeFile::write(entries);
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(TextFile::detect(bytes), TextFile::Encoding::Cp932);
+        const TapeFile::Contents c = TapeFile::read(bytes);
+        QVERIFY(c.ok());
+        QCOMPARE(c.entries.size(), 3);
+        QCOMPARE(c.entries[1], entries[1]);
+        QCOMPARE(c.entries[2].Text, QStringLiteral("a ”b”  c"));
     }
 };
 

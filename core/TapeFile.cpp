@@ -1,6 +1,7 @@
 #include "TapeFile.h"
 
 #include "Cp932.h"
+#include "TextFile.h"
 
 #include <optional>
 
@@ -71,8 +72,11 @@ std::optional<TapeEntry> entry(QStringView line)
 
 Contents read(QByteArrayView bytes)
 {
-    // Line ends are cut on the bytes: no byte of a double-byte character is
-    // a CR or an LF, so a line is always whole characters.
+    // Line ends are cut on the bytes: no byte of a double-byte character nor
+    // of a UTF-8 sequence is a CR or an LF, so a line is always whole characters.
+    const TextFile::Encoding encoding = TextFile::detect(bytes);
+    if (encoding == TextFile::Encoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
     QList<QByteArrayView> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -90,7 +94,7 @@ Contents read(QByteArrayView bytes)
     Contents c;
     c.entries.reserve(lines.size());
     for (const QByteArrayView bytesOfLine : std::as_const(lines)) {
-        const QString line = Cp932::decode(bytesOfLine);
+        const QString line = TextFile::decodePart(bytesOfLine, encoding);
         if (line.trimmed().isEmpty())
             continue;
         ++c.entryCount;
@@ -103,6 +107,18 @@ Contents read(QByteArrayView bytes)
             c.failedEntry = c.entryCount;
     }
     return c;
+}
+
+QByteArray write(const QList<TapeEntry> &entries)
+{
+    QByteArray out;
+    for (const TapeEntry &e : entries) {
+        QString text = e.Text;
+        text.replace(u'"', u'”').replace(u'\r', u' ').replace(u'\n', u' ');
+        out += '"' + Cp932::encode(text) + "\",";
+        out += QByteArray::number(e.AdvanceFlag) + ',' + QByteArray::number(e.SoundFlag) + "\r\n";
+    }
+    return out;
 }
 
 } // namespace TapeFile

@@ -1,0 +1,63 @@
+#include "TextFile.h"
+
+#include "Cp932.h"
+
+#include <QStringDecoder>
+
+namespace TextFile {
+
+namespace {
+
+constexpr QByteArrayView kBom = "\xEF\xBB\xBF";
+
+bool isUtf8(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // The decoded data is lazy: only its conversion decodes.
+    const QString text = utf8(bytes);
+    return !utf8.hasError();
+}
+
+} // namespace
+
+bool isAscii(QByteArrayView bytes)
+{
+    for (const char b : bytes) {
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+Encoding detect(QByteArrayView bytes)
+{
+    return !isAscii(bytes) && isUtf8(bytes) ? Encoding::Utf8 : Encoding::Cp932;
+}
+
+QString name(Encoding encoding)
+{
+    return encoding == Encoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("code page 932");
+}
+
+QString decodePart(QByteArrayView bytes, Encoding encoding, bool *ok)
+{
+    if (encoding == Encoding::Cp932)
+        return Cp932::decode(bytes, ok);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (ok)
+        *ok = !utf8.hasError();
+    return text;
+}
+
+Decoded decode(QByteArrayView bytes)
+{
+    Decoded d;
+    d.encoding = detect(bytes);
+    if (d.encoding == Encoding::Utf8 && bytes.startsWith(kBom))
+        bytes = bytes.sliced(kBom.size());
+    d.text = decodePart(bytes, d.encoding, &d.ok);
+    return d;
+}
+
+} // namespace TextFile
