@@ -10,8 +10,9 @@
 class FakeSpeechEngine : public SpeechEngine
 {
 public:
-    QStringList log; // "speak <text>", "stop", "dialog <title>"
-    std::function<void()> onSpeak; // runs inside Speak, to look at the world at that moment
+    QStringList log;                 // "speak <text>", "stop", "dialog <title>"
+    std::function<void()> onSpeak;   // runs inside Speak, to look at the world at that moment
+    QList<Readings::Entry> readings; // the user's readings last given
 
     void Speak(const QString &text) override
     {
@@ -30,7 +31,7 @@ public:
     {
         log << QStringLiteral("dialog ") + title;
     }
-    void setUserReadings(const QList<Readings::Entry> &) override { }
+    void setUserReadings(const QList<Readings::Entry> &entries) override { readings = entries; }
 
     // What was said, without the stops.
     QStringList spoken() const
