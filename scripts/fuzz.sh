@@ -4,7 +4,7 @@
 # The corpus grows in fuzz/corpus-TARGET (not kept in git), seeded from the samples.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3|fuzz_4sp|fuzz_startup [SECONDS]}
+target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3|fuzz_4sp|fuzz_startup|fuzz_gtfs [SECONDS]}
 seconds=${2:-300}
 scripts/install-deps.sh
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
@@ -32,6 +32,8 @@ case "$target" in
     fuzz_startup) head -c 382 /dev/zero > "$corpus/seed-empty"
                   FUZZ_STARTUP_SEEDS=$corpus "build-fuzz/fuzz/$target"
                   if [ -d fuzz/corpus-fuzz_in4 ]; then cp -n fuzz/corpus-fuzz_in4/* "$corpus/"; fi ;;
+    # The sample feed as tables and as an archive with a sub-folder.
+    fuzz_gtfs) FUZZ_GTFS_SEEDS=$corpus "build-fuzz/fuzz/$target" ;;
 esac
 extra=()
 [ -f "fuzz/${target#fuzz_}.dict" ] && extra+=(-dict="fuzz/${target#fuzz_}.dict")

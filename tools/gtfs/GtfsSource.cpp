@@ -8,6 +8,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+
 QString GtfsProblem::text() const
 {
     if (line > 0)
@@ -22,6 +24,14 @@ const QString kMarker = QStringLiteral("stops.txt");
 QString tooLarge()
 {
     return QStringLiteral("larger than %1 MiB").arg(GtfsSource::MaxTableBytes >> 20);
+}
+
+// Whether a folder holds stops.txt, in any letter case.
+bool holdsTables(const QString &dir)
+{
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    return std::any_of(entries.begin(), entries.end(),
+                       [](const QString &e) { return e.compare(kMarker, Qt::CaseInsensitive) == 0; });
 }
 
 class MemorySource : public GtfsSource
@@ -205,12 +215,12 @@ std::variant<std::unique_ptr<GtfsSource>, GtfsProblem> GtfsSource::open(const QS
 {
     const QFileInfo info(path);
     if (info.isDir()) {
-        if (QFileInfo::exists(QDir(path).filePath(kMarker)))
+        if (holdsTables(path))
             return std::make_unique<FolderSource>(path);
         const QStringList subs = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QStringList holding;
         for (const QString &sub : subs) {
-            if (QFileInfo::exists(QDir(path).filePath(sub + u'/' + kMarker)))
+            if (holdsTables(QDir(path).filePath(sub)))
                 holding << sub;
         }
         if (holding.size() == 1)
