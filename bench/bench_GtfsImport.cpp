@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kRoutes = 40;
-constexpr int kStops = 40;        // per route
+constexpr int kStops = 40; // per route
 constexpr int kRulesPerRoute = 1500;
 constexpr int kTripsPerRoute = 12; // and one more on every second route: 500 trips, 20,000 stop times
 
@@ -39,7 +39,8 @@ void writeFeed(const QString &dir)
     QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\r\n";
     QByteArray rules = "fare_id,route_id,origin_id,destination_id\r\n";
     QByteArray attributes = "fare_id,price,currency_type,payment_method,transfers\r\n";
-    QByteArray translations = "table_name,field_name,language,translation,record_id,record_sub_id,field_value\r\n";
+    QByteArray translations =
+        "table_name,field_name,language,translation,record_id,record_sub_id,field_value\r\n";
     for (int price = 150; price <= 150 + 10 * kStops; price += 10)
         attributes += "F" + QByteArray::number(price) + "," + QByteArray::number(price) + ",JPY,0,0\r\n";
     for (int r = 1; r <= kRoutes; ++r) {

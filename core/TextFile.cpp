@@ -56,7 +56,9 @@ Decoded decode(QByteArrayView bytes)
     d.encoding = detect(bytes);
     if (d.encoding == Encoding::Utf8 && bytes.startsWith(kBom))
         bytes = bytes.sliced(kBom.size());
-    d.text = decodePart(bytes, d.encoding, &d.ok);
+    // The converter swaps three control characters (1A, 1C, 7F) as IBM's code
+    // pages do; text that is ASCII alone is read as what it plainly is.
+    d.text = isAscii(bytes) ? QString::fromLatin1(bytes) : decodePart(bytes, d.encoding, &d.ok);
     return d;
 }
 

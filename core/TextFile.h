@@ -10,8 +10,7 @@ namespace TextFile {
 enum class Encoding { Utf8, Cp932 };
 
 // Bytes that are valid UTF-8 (a byte-order mark is allowed) and hold any byte
-// beyond ASCII are UTF-8; all others are code page 932, which reads plain
-// ASCII the same way.
+// beyond ASCII are UTF-8; all others are code page 932.
 Encoding detect(QByteArrayView bytes);
 
 // True when no byte is beyond ASCII: either encoding reads it the same.
@@ -27,6 +26,7 @@ struct Decoded
     bool ok = true;    // false when some bytes formed no character (they read as U+FFFD)
 };
 
+// Text of ASCII alone is read as ASCII.
 Decoded decode(QByteArrayView bytes);
 
 // Decodes a part of a file whose encoding is already known.

@@ -65,13 +65,19 @@ Appended append(QByteArrayView existing, const QList<Entry> &entries)
     for (const Entry &e : parse(existing))
         known.insert(e.text);
     for (const Entry &e : entries) {
-        if (!isWritable(e) || known.contains(e.text))
+        if (known.contains(e.text))
             continue;
+        if (!isWritable(e)) {
+            out.unwritable.append(e);
+            continue;
+        }
         const QString line = e.text + u',' + e.reading;
         if (out.encoding == TextFile::Encoding::Cp932) {
             // A text with a character the file cannot hold would never match.
-            if (Cp932::decode(Cp932::encode(line)) != line)
+            if (Cp932::decode(Cp932::encode(line)) != line) {
+                out.unwritable.append(e);
                 continue;
+            }
             out.bytes += Cp932::encode(line);
         } else {
             out.bytes += line.toUtf8();

@@ -32,6 +32,7 @@ struct Appended
 {
     QByteArray bytes;            // the whole new file
     QList<Entry> added;          // the entries that were not there yet
+    QList<Entry> unwritable;     // those that no line of this file can hold (see isWritable)
     TextFile::Encoding encoding; // the existing file's, or UTF-8 for a new one
 };
 

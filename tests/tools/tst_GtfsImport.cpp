@@ -75,6 +75,11 @@ private slots:
                    .table(QStringLiteral("fare_rules.txt"), "fare_id,route_id\n")
                    .table(QStringLiteral("fare_attributes.txt"), "fare_id,price\nF,210\n")
             << QByteArray() << false << Rows{"Stop 1,1", "Stop 2,2,210", "Stop 3,2,210,210"} << 0;
+        QTest::newRow("one fare written twice, no rules")
+            << GtfsWriter::line(2, flat)
+                   .without(QStringLiteral("fare_rules.txt"))
+                   .table(QStringLiteral("fare_attributes.txt"), "fare_id,price\nF,230\nF,210\n,\n")
+            << QByteArray() << true << Rows{"Stop 1,1", "Stop 2,1,210"} << 0;
         QTest::newRow("two fares, no rules: nothing priced")
             << GtfsWriter::line(2, flat)
                    .without(QStringLiteral("fare_rules.txt"))
@@ -93,7 +98,8 @@ private slots:
                      "\xEF\xBB\xBF zone_id , stop_name ,stop_id\r\n"
                      "Z1,\"Stop 1, north\",S1\r\n"
                      "Z2 , \"Say \"\"2\"\"\" ,S2\r\n"
-                     "Z3,Stop 3,S3\r\n\r\n\r\n");
+                     ",,\r\n"
+                     "Z3,\"Stop\" 3,S3\r\n\r\n\r\n");
         untidy.table(QStringLiteral("stop_times.txt"),
                      "stop_sequence,stop_id,trip_id\n30,S3,T1\n5,S1,T1\n17,S2,T1\n\n");
         untidy.table(QStringLiteral("trips.txt"), "trip_id,route_id\nT1,R\n");
@@ -142,6 +148,9 @@ private slots:
         QTest::newRow("a column missing")
             << GtfsWriter(good).table(QStringLiteral("stops.txt"), "stop_id,name\nS1,A\n") << QByteArray("R")
             << "stops.txt:1: no stop_name column";
+        QTest::newRow("a column missing under blank lines")
+            << GtfsWriter(good).table(QStringLiteral("stops.txt"), "\n\nstop_id,name\nS1,A\n")
+            << QByteArray("R") << "stops.txt:3: no stop_name column";
         QTest::newRow("no such route") << good << QByteArray("X") << "routes.txt: no route X";
         QTest::newRow("a route without trips")
             << GtfsWriter(good).table(QStringLiteral("routes.txt"), "route_id\nR\nE\n") << QByteArray("E")
@@ -193,34 +202,67 @@ private slots:
     void readings_data()
     {
         QTest::addColumn<QByteArray>("translations");
+        QTest::addColumn<QByteArray>("moreStops");
         QTest::addColumn<QStringList>("readings"); // "name,reading" of stops 1 and 2
         QTest::newRow("older layout") << QByteArray(
             "trans_id,lang,translation\nStop 1,ja-Hrkt,いち\nStop 1,en,One\nStop 2,ja-Hrkt,に\n")
-                                      << QStringList{"Stop 1,いち", "Stop 2,に"};
+                                      << QByteArray() << QStringList{"Stop 1,いち", "Stop 2,に"};
         QTest::newRow("standard layout, by value and by record, any column order")
             << QByteArray("language,translation,table_name,field_name,field_value,record_id\n"
                           "ja-Hrkt,いち,stops,stop_name,Stop 1,\n"
                           "ja-Hrkt,にばん,stops,stop_name,,S2\n"
                           "ja-Hrkt,ちがう,routes,route_long_name,Stop 2,\n")
-            << QStringList{"Stop 1,いち", "Stop 2,にばん"};
+            << QByteArray() << QStringList{"Stop 1,いち", "Stop 2,にばん"};
         QTest::newRow("by record before by value")
             << QByteArray("table_name,field_name,language,translation,record_id,field_value\n"
                           "stops,stop_name,ja-Hrkt,ていりゅうじょ,,Stop 2\n"
                           "stops,stop_name,ja-Hrkt,に,S2,\n")
-            << QStringList{"Stop 2,に"};
+            << QByteArray() << QStringList{"Stop 2,に"};
+        QTest::newRow("by the record of the station the platform stands at")
+            << QByteArray("table_name,field_name,language,translation,record_id\n"
+                          "stops,stop_name,ja-Hrkt,いち,P1\n")
+            << QByteArray("P1,Stop 1,\n") << QStringList{"Stop 1,いち"};
     }
 
     void readings()
     {
         QFETCH(QByteArray, translations);
+        QFETCH(QByteArray, moreStops);
         QFETCH(QStringList, readings);
-        auto result =
-            import(GtfsWriter::line(2, distance).table(QStringLiteral("translations.txt"), translations));
+        GtfsWriter feed =
+            GtfsWriter::line(2, distance).table(QStringLiteral("translations.txt"), translations);
+        feed.tables[QStringLiteral("stops.txt")] += moreStops;
+        auto result = import(feed);
         QVERIFY(std::holds_alternative<GtfsImport::Result>(result));
         QStringList got;
         for (const YomiFile::Entry &e : std::get<GtfsImport::Result>(result).readings)
             got << e.text + u',' + e.reading;
         QCOMPARE(got, readings);
+    }
+
+    // A route whose trips cannot be read is named as such; the others are listed.
+    void aBrokenRouteLeavesTheOthersListed()
+    {
+        GtfsWriter feed = GtfsWriter::line(3, distance);
+        feed.tables[QStringLiteral("routes.txt")] += "B,2,Broken\n";
+        feed.tables[QStringLiteral("trips.txt")] += "B,U1,\nB,T1,\n";
+        feed.tables[QStringLiteral("stop_times.txt")] += "U1,S9,1\n";
+        const auto source = GtfsSource::fromTables(feed.tables);
+        auto listed = GtfsImport::routes(*source);
+        if (auto *problem = std::get_if<GtfsProblem>(&listed))
+            QFAIL(qPrintable(problem->text()));
+        const auto &routes = std::get<std::vector<GtfsImport::Route>>(listed);
+        QCOMPARE(routes.size(), size_t(2));
+        QCOMPARE(routes[0].problem, QStringLiteral("trips.txt:4: trip T1 is listed twice"));
+        QCOMPARE(routes[1].problem, routes[0].problem);
+        auto imported = GtfsImport::importRoute(*source, "B");
+        QCOMPARE(std::get<GtfsProblem>(imported).text(), routes[1].problem);
+        feed.tables[QStringLiteral("trips.txt")].chop(5); // T1 listed once
+        const auto fixed = GtfsSource::fromTables(feed.tables);
+        auto again = GtfsImport::routes(*fixed);
+        const auto &routes2 = std::get<std::vector<GtfsImport::Route>>(again);
+        QCOMPARE(routes2[0].tickets, 2);
+        QCOMPARE(routes2[1].problem, QStringLiteral("stop_times.txt:5: stop S9 is not in stops.txt"));
     }
 
     void zipArchives_data()

@@ -60,7 +60,8 @@ void tst_GtfsRoute::announcementsEditedInUtf8()
 {
     PanelFixture f(true);
     f.write(QStringLiteral("10.hy3"), fareRows(3));
-    f.write(QStringLiteral("10tp.csv"), QByteArray("\xEF\xBB\xBF\"ようこそ、表町へ。\",0,0\r\n\"次は、ソニー前です。\",1,1\r\n"));
+    f.write(QStringLiteral("10tp.csv"),
+            QByteArray("\xEF\xBB\xBF\"ようこそ、表町へ。\",0,0\r\n\"次は、ソニー前です。\",1,1\r\n"));
     f.setRoute(QStringLiteral("10"), QStringLiteral("1"));
     PanelFixture::click(f.panel.cmdTapeNext);
     PanelFixture::click(f.panel.cmdTapeNext);

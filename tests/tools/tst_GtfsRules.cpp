@@ -55,11 +55,13 @@ private slots:
         QTest::newRow("equal counts: the longest")
             << QList<QByteArray>{"a", "b", "c", "d"}
             << QList<QList<int>>{{1, 2}, {1, 2, 3}, {1, 2}, {1, 2, 3}} << 1;
-        QTest::newRow("equal counts and lengths: the first trip_id, wherever it stands")
+        QTest::newRow("equal counts and lengths: plain string order of the first trips' ids")
             << QList<QByteArray>{"T9", "T10", "T2", "T3"}
             << QList<QList<int>>{{1, 2, 3}, {3, 2, 1}, {3, 2, 1}, {1, 2, 3}} << 1;
-        QTest::newRow("the pattern's first trip sorts first")
-            << QList<QByteArray>{"x", "b", "a"} << QList<QList<int>>{{1, 2}, {1, 2}, {2, 1}} << 1;
+        // T1 sorts before T5, but T9 is the first trip of its pattern.
+        QTest::newRow("a pattern's first trip is its first in the file")
+            << QList<QByteArray>{"T9", "T5", "T1", "T2"} << QList<QList<int>>{{1, 2}, {2, 1}, {1, 2}, {2, 1}}
+            << 1;
         QTest::newRow("trips without stops run nothing")
             << QList<QByteArray>{"a", "b", "c"} << QList<QList<int>>{{}, {}, {5, 6}} << 2;
         QTest::newRow("no stops at all") << QList<QByteArray>{"a"} << QList<QList<int>>{{}} << -1;

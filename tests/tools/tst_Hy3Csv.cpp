@@ -53,6 +53,9 @@ private slots:
                  6,
                  {}}); // 文化センター前
         QTest::newRow("awkward names") << odd.bytes();
+        Hy3Writer controls;
+        controls.row({QByteArray("a\x1A\x1C\x7F"), 1, {}});
+        QTest::newRow("control characters alone") << controls.bytes();
     }
 
     void roundTrip()

@@ -1,5 +1,7 @@
 #include "GtfsCsv.h"
 
+#include <algorithm>
+
 namespace {
 
 // A record of more fields than this is no table a feed holds.
@@ -22,6 +24,7 @@ GtfsCsv::GtfsCsv(QByteArrayView bytes)
     if (m_bytes.startsWith("\xEF\xBB\xBF"))
         m_bytes = m_bytes.sliced(3);
     if (next()) {
+        m_headerLine = m_recordLine;
         for (const QByteArrayView name : m_fields)
             m_header.push_back(name.toByteArray());
     }
@@ -50,7 +53,8 @@ bool GtfsCsv::next()
     while (m_pos < m_bytes.size()) {
         if (!readRecord())
             return false;
-        if (m_fields.size() > 1 || !m_fields.front().isEmpty())
+        // Spreadsheets write empty rows as a line of commas.
+        if (std::any_of(m_fields.begin(), m_fields.end(), [](QByteArrayView f) { return !f.isEmpty(); }))
             return true;
     }
     return false;
@@ -89,7 +93,7 @@ bool GtfsCsv::readRecord()
                     }
                     break;
                 }
-                if (data[i] == '\n')
+                if (data[i] == '\n' || (data[i] == '\r' && (i + 1 >= size || data[i + 1] != '\n')))
                     ++m_line;
                 ++i;
             }
@@ -100,7 +104,9 @@ bool GtfsCsv::readRecord()
             qsizetype end = m_pos;
             while (end < size && data[end] != ',' && data[end] != '\n' && data[end] != '\r')
                 ++end;
-            const QByteArrayView rest = trimmed(m_bytes.sliced(m_pos, end - m_pos));
+            QByteArrayView rest = m_bytes.sliced(m_pos, end - m_pos);
+            while (!rest.isEmpty() && (rest.back() == ' ' || rest.back() == '\t'))
+                rest.chop(1);
             if (doubled || !rest.isEmpty()) {
                 QByteArray joined = value.toByteArray().replace("\"\"", "\"") + rest.toByteArray();
                 m_unquoted.push_back(std::move(joined));

@@ -21,7 +21,7 @@ public:
     // The index of a column named in the header, or -1.
     int column(QByteArrayView name) const;
 
-    // Moves to the next record that is not empty; false at the end, or on a
+    // Moves to the next record with a field that is not empty; false at the end, or on a
     // record that cannot be read (error() then says why).
     bool next();
 
@@ -30,6 +30,7 @@ public:
     QByteArrayView field(int column) const;
 
     int line() const { return m_recordLine; } // 1-based line where the current record starts
+    int headerLine() const { return m_headerLine; }
     const QString &error() const { return m_error; }
 
 private:
@@ -39,6 +40,7 @@ private:
     qsizetype m_pos = 0;
     int m_line = 1;
     int m_recordLine = 0;
+    int m_headerLine = 1;
     QString m_error;
     std::vector<QByteArray> m_header;
     std::vector<QByteArrayView> m_fields;

@@ -63,7 +63,8 @@ std::variant<std::vector<int>, GtfsProblem> columns(const GtfsCsv &csv, const Ta
     for (const char *name : required) {
         const int c = csv.column(name);
         if (c < 0)
-            return GtfsProblem{t.name, 1, QStringLiteral("no %1 column").arg(QLatin1String(name))};
+            return GtfsProblem{t.name, csv.headerLine(),
+                               QStringLiteral("no %1 column").arg(QLatin1String(name))};
         out.push_back(c);
     }
     for (const char *name : optional)
@@ -140,16 +141,23 @@ std::variant<GtfsFeed, GtfsProblem> GtfsFeed::read(GtfsSource &source, const QBy
         GtfsCsv csv(t.bytes);
         GTFS_TRY(c, columns(csv, t, {"route_id", "trip_id"}, {"trip_headsign"}));
         QHash<QByteArray, int> tripCount;
+        QHash<QByteArray, QByteArray> routeOfTrip; // every trip of the feed, to find one listed twice
         while (csv.next()) {
             const QByteArray route = bytes(csv.field(c[0]));
+            const QByteArray id = bytes(csv.field(c[1]));
             ++tripCount[route];
+            if (const auto first = routeOfTrip.constFind(id); first != routeOfTrip.cend()) {
+                // Neither trip's stops can be told apart: both routes are spoilt.
+                const GtfsProblem twice{t.name, csv.line(),
+                                        QStringLiteral("trip %1 is listed twice").arg(text(id))};
+                feed.routeProblems.insert(*first, twice);
+                feed.routeProblems.insert(route, twice);
+                continue;
+            }
+            routeOfTrip.insert(id, route);
             if (!onlyRoute.isEmpty() && route != onlyRoute)
                 continue;
             std::vector<Trip> &trips = feed.tripsOf[route];
-            const QByteArray id = bytes(csv.field(c[1]));
-            if (tripPlace.contains(id))
-                return GtfsProblem{t.name, csv.line(),
-                                   QStringLiteral("trip %1 is listed twice").arg(text(id))};
             tripPlace.insert(id, {route, int(trips.size())});
             trips.push_back({id, text(csv.field(c[2])), {}});
         }
@@ -168,15 +176,22 @@ std::variant<GtfsFeed, GtfsProblem> GtfsFeed::read(GtfsSource &source, const QBy
             const auto place = tripPlace.constFind(key(csv.field(c[0])));
             if (place == tripPlace.cend())
                 continue;
+            // A fault in one trip spoils its route only: the others can still be listed.
+            auto spoil = [&](const QString &message) {
+                if (!feed.routeProblems.contains(place->first))
+                    feed.routeProblems.insert(place->first, GtfsProblem{t.name, csv.line(), message});
+            };
             const auto stop = feed.stopIndex.constFind(key(csv.field(c[1])));
-            if (stop == feed.stopIndex.cend())
-                return GtfsProblem{t.name, csv.line(),
-                                   QStringLiteral("stop %1 is not in stops.txt").arg(text(csv.field(c[1])))};
+            if (stop == feed.stopIndex.cend()) {
+                spoil(QStringLiteral("stop %1 is not in stops.txt").arg(text(csv.field(c[1]))));
+                continue;
+            }
             const std::optional<qint64> seq = sequence(csv.field(c[2]));
-            if (!seq)
-                return GtfsProblem{
-                    t.name, csv.line(),
-                    QStringLiteral("stop_sequence \"%1\" is not a whole number").arg(text(csv.field(c[2])))};
+            if (!seq) {
+                spoil(
+                    QStringLiteral("stop_sequence \"%1\" is not a whole number").arg(text(csv.field(c[2]))));
+                continue;
+            }
             Trip *trip = &feed.tripsOf[place->first][size_t(place->second)];
             calls[trip].emplace_back(*seq, *stop);
         }
@@ -196,7 +211,6 @@ std::variant<GtfsFeed, GtfsProblem> GtfsFeed::read(GtfsSource &source, const QBy
             GTFS_TRY(c, columns(csv, t, {"fare_id", "price"}));
             while (csv.next()) {
                 feed.fares[bytes(csv.field(c[0]))].push_back({bytes(csv.field(c[1])), csv.line()});
-                ++feed.fareCount;
             }
             if (auto p = brokenRecord(csv, t))
                 return *p;
@@ -249,6 +263,11 @@ std::variant<GtfsFeed, GtfsProblem> GtfsFeed::read(GtfsSource &source, const QBy
             }
             if (auto p = brokenRecord(csv, t))
                 return *p;
+            // A reading given for a station's record serves every platform of that name.
+            for (auto it = feed.readingById.cbegin(); it != feed.readingById.cend(); ++it) {
+                if (const auto stop = feed.stopIndex.constFind(it.key()); stop != feed.stopIndex.cend())
+                    feed.readingByRecordName.insert(feed.stops[size_t(*stop)].name, it.value());
+            }
         }
     }
     return feed;

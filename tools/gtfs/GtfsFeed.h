@@ -50,11 +50,12 @@ struct GtfsFeed
     std::vector<Route> routes;                    // in the order of routes.txt
     QHash<QByteArray, std::vector<Trip>> tripsOf; // route_id -> its trips, in the order of trips.txt
     QHash<QByteArray, std::vector<Fare>> fares;   // fare_id -> its rows of fare_attributes.txt
-    int fareCount = 0;                            // rows of fare_attributes.txt
     std::vector<FareRule> fareRules;              // those that may apply to the route read
     int fareRuleCount = 0;                        // rows of fare_rules.txt
     QHash<QByteArray, QString> readingById;       // stop_id -> its reading (ja-Hrkt)
     QHash<QString, QString> readingByName;        // stop name -> its reading
+    QHash<QString, QString> readingByRecordName;  // the same, from readings given for a stop_id
+    QHash<QByteArray, GtfsProblem> routeProblems; // route_id -> why its trips cannot be read
     QStringList warnings;
 
     // Reads the feed; with a route given, only that route's trips and their

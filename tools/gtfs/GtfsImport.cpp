@@ -38,7 +38,7 @@ std::vector<GtfsRules::PricedRule> pricedRules(const GtfsFeed &feed)
         out.push_back(std::move(rule));
     };
     if (feed.fareRuleCount == 0) {
-        if (feed.fareCount == 1)
+        if (feed.fares.size() == 1)
             priced(feed.fares.constBegin().key(), {});
         return out;
     }
@@ -63,6 +63,8 @@ std::variant<Built, GtfsProblem> build(const GtfsFeed &feed, const GtfsFeed::Rou
     static const std::vector<GtfsFeed::Trip> none;
     const auto found = feed.tripsOf.constFind(route.id);
     const std::vector<GtfsFeed::Trip> &trips = found == feed.tripsOf.cend() ? none : *found;
+    if (const auto problem = feed.routeProblems.constFind(route.id); problem != feed.routeProblems.cend())
+        return *problem;
     if (trips.empty())
         return GtfsProblem{QStringLiteral("trips.txt"), 0,
                            QStringLiteral("route %1 has no trips").arg(routeText)};
@@ -177,6 +179,8 @@ std::variant<Result, GtfsProblem> importRoute(GtfsSource &source, const QByteArr
         QString reading = feed.readingById.value(stop.id);
         if (reading.isEmpty())
             reading = feed.readingByName.value(stop.name);
+        if (reading.isEmpty())
+            reading = feed.readingByRecordName.value(stop.name);
         if (!reading.isEmpty())
             r.readings.append({stop.name, reading});
     }

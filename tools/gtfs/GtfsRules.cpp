@@ -12,7 +12,7 @@ std::optional<size_t> patternTrip(const std::vector<TripStops> &trips)
     struct Pattern
     {
         int trips = 0;
-        size_t firstTrip = 0; // the trip of this pattern whose id sorts first
+        size_t firstTrip = 0; // the first trip, in the order given, that runs it
     };
     std::map<std::vector<int>, Pattern> patterns;
     for (size_t i = 0; i < trips.size(); ++i) {
@@ -20,8 +20,6 @@ std::optional<size_t> patternTrip(const std::vector<TripStops> &trips)
             continue;
         auto [it, added] = patterns.try_emplace(trips[i].stops, Pattern{0, i});
         ++it->second.trips;
-        if (trips[i].tripId < trips[it->second.firstTrip].tripId)
-            it->second.firstTrip = i;
     }
     std::optional<size_t> best;
     const std::vector<int> *bestStops = nullptr;

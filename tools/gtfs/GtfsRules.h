@@ -30,9 +30,10 @@ struct TripStops
 };
 
 // The index of the trip whose stop list is the route's stop pattern: the list
-// most trips run; among equals the longest; among those the one whose
-// trip_id sorts first. Trips without stops run no pattern. Nothing when no
-// trip has stops.
+// most trips run; among equals the longest; among those the one whose first
+// trip (in the order given, that of trips.txt) has the trip_id that sorts
+// first. That first trip is the one returned. Trips without stops run no
+// pattern. Nothing when no trip has stops.
 std::optional<size_t> patternTrip(const std::vector<TripStops> &trips);
 
 // One row of fare_rules.txt with the cheapest price its fare_id has; when a

@@ -202,10 +202,6 @@ int fromGtfs(const QStringList &args)
     const GtfsImport::Result &r = std::get<GtfsImport::Result>(imported);
 
     const QDir outDir(plain[3]);
-    if (!outDir.mkpath(QStringLiteral("."))) {
-        say(QStringLiteral("hy3conv: %1: cannot create the folder").arg(plain[3]));
-        return kRefused;
-    }
     const QString yomiPath = outDir.filePath(QStringLiteral("yomi.csv"));
     QByteArray existing;
     if (QFileInfo::exists(yomiPath)) {
@@ -214,18 +210,26 @@ int fromGtfs(const QStringList &args)
             return kRefused;
         existing = *bytes;
     }
+    if (!outDir.mkpath(QStringLiteral("."))) {
+        say(QStringLiteral("hy3conv: %1: cannot create the folder").arg(plain[3]));
+        return kRefused;
+    }
     const YomiFile::Appended yomi = YomiFile::append(existing, r.readings);
     if (!writeAll(outDir.filePath(number + QStringLiteral(".hy3")), r.hy3)
         || !writeAll(outDir.filePath(number + QStringLiteral("tp.csv")), r.tape)
         || (!yomi.added.isEmpty() && !writeAll(yomiPath, yomi.bytes)))
         return kRefused;
 
-    for (const QString &w : r.warnings)
+    QStringList warnings = r.warnings;
+    for (const YomiFile::Entry &e : yomi.unwritable)
+        warnings
+            << QStringLiteral("no reading written for \"%1\": yomi.csv cannot hold it as a line").arg(e.text);
+    for (const QString &w : std::as_const(warnings))
         say(QStringLiteral("hy3conv: warning: ") + w);
     QTextStream out(stdout);
     out << "route " << plain[1] << " (" << r.routeName << ") as route " << number << ": " << r.stops
         << " stops, " << r.tickets << " ticket numbers, " << r.faresFound << " of "
-        << (r.faresFound + r.faresMissing) << " fares found, " << r.warnings.size() << " warnings\n"
+        << (r.faresFound + r.faresMissing) << " fares found, " << warnings.size() << " warnings\n"
         << "wrote " << outDir.filePath(number + QStringLiteral(".hy3")) << ", "
         << outDir.filePath(number + QStringLiteral("tp.csv")) << " and " << yomi.added.size()
         << " readings in " << yomiPath << '\n';
