@@ -1,6 +1,7 @@
 #include "SdlAudioOut.h"
 
 #include "Mp3Decoder.h"
+#include "WavFormat.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -28,13 +29,6 @@ bool failed(QString *error, const QString &why)
     if (error)
         *error = why;
     return false;
-}
-
-// A RIFF WAVE file; the mixer would take anything else for music and decode
-// it under the audio lock.
-bool isRiffWave(const QByteArray &bytes)
-{
-    return bytes.size() >= 12 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE";
 }
 
 // The samples at the mixer's rate and channel count. A slice at a time, so
@@ -198,8 +192,11 @@ void SdlAudioOut::waitForDecodes()
 
 bool SdlAudioOut::loadWav(int channel, const QByteArray &bytes, QString *error)
 {
-    if (!isRiffWave(bytes))
-        return failed(error, QStringLiteral("not a WAV file"));
+    // Only a RIFF WAVE file that the mixer can convert safely: it would take
+    // anything else for music and decode it under the audio lock.
+    const auto format = WavFormat::check(bytes, m_rate, m_channels);
+    if (const QString *why = std::get_if<QString>(&format))
+        return failed(error, *why);
     Mix_Chunk *chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
     if (!chunk)
         return failed(error, sdlError());

@@ -4,7 +4,7 @@
 # The corpus grows in fuzz/corpus-TARGET (not kept in git), seeded from the samples.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3|fuzz_4sp|fuzz_startup|fuzz_gtfs [SECONDS]}
+target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3|fuzz_4sp|fuzz_startup|fuzz_gtfs|fuzz_sound [SECONDS]}
 seconds=${2:-300}
 scripts/install-deps.sh
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
@@ -18,7 +18,9 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 corpus=fuzz/corpus-$target
 mkdir -p "$corpus"
 case "$target" in
-    fuzz_hy3) printf '\001' | cat - build-fuzz/sampledata/12.hy3 > "$corpus/seed-12" ;;
+    # Also a file of 302 empty rows, one past what the table holds.
+    fuzz_hy3) printf '\001' | cat - build-fuzz/sampledata/12.hy3 > "$corpus/seed-12"
+              { printf '\001\056\001'; head -c $((302 * 304)) /dev/zero; } > "$corpus/seed-302-rows" ;;
     fuzz_csv) cp samples/12.csv "$corpus/seed-12" ;;
     fuzz_in4) head -c 382 /dev/zero > "$corpus/seed-empty" ;;
     fuzz_tape) cp samples/12tp.csv "$corpus/seed-12tp" ;;
@@ -33,8 +35,12 @@ case "$target" in
                   FUZZ_STARTUP_SEEDS=$corpus "build-fuzz/fuzz/$target"
                   if [ -d fuzz/corpus-fuzz_in4 ]; then cp -n fuzz/corpus-fuzz_in4/* "$corpus/"; fi ;;
     # The sample feed as tables and as an archive with a sub-folder.
+    # The first byte picks the kind: even WAV, odd MIDI.
+    fuzz_sound) { printf '\000'; cat samples/sounds/chime.wav; } > "$corpus/seed-chime"
+                { printf '\001'; cat samples/sounds/tune.mid; } > "$corpus/seed-tune" ;;
     fuzz_gtfs) FUZZ_GTFS_SEEDS=$corpus "build-fuzz/fuzz/$target" ;;
 esac
 extra=()
 [ -f "fuzz/${target#fuzz_}.dict" ] && extra+=(-dict="fuzz/${target#fuzz_}.dict")
-exec "build-fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=70000 -print_final_stats=1 "${extra[@]}" "$corpus"
+# Long enough for a fare data file of 302 rows.
+exec "build-fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=100000 -print_final_stats=1 "${extra[@]}" "$corpus"

@@ -2,6 +2,7 @@
 // test that takes seconds of the clock.
 
 #include "SdlAudioOut.h"
+#include "WavFormat.h"
 
 #include "MidiWriter.h"
 #include "Mp3Decoder.h"
@@ -53,7 +54,43 @@ private slots:
         // The mixer would decode it as music, under its lock; a WAV must be a RIFF WAVE.
         QTest::newRow("mp3 as wav") << write("buzzer.wav", mp3.readAll()) << Kind::Wave << false;
         QTest::newRow("mp3 over its limit") << write("huge.mp3", "ID3\x04") << Kind::Mpeg << false;
+        // The mixer's conversion from 1 Hz overflows its buffer size and writes past it.
+        QTest::newRow("wav at 1 Hz") << write("1hz.wav", wavOf(1, 1, 1, 8, QByteArray(12174, '\x80')))
+                                     << Kind::Wave << false;
+        QTest::newRow("wav of 8-bit at 8 kHz")
+            << write("8k.wav", wavOf(1, 1, 8000, 8, QByteArray(800, '\x80'))) << Kind::Wave << true;
         QFile::resize(m_dir.filePath("huge.mp3"), Mp3Decoder::MaxFileBytes + 1);
+    }
+
+    void wavFormat_data()
+    {
+        QTest::addColumn<QByteArray>("wav");
+        QTest::addColumn<QString>("refusal"); // empty: accepted
+        const QByteArray second(44100 * 4, '\0');
+        QTest::newRow("CD stereo") << wavOf(1, 2, 44100, 16, second) << QString();
+        QTest::newRow("float") << wavOf(3, 1, 48000, 32, second) << QString();
+        QTest::newRow("mu-law") << wavOf(7, 1, 8000, 8, second) << QString();
+        QTest::newRow("data cut short") << wavOf(1, 1, 22050, 16, second).chopped(1000) << QString();
+        QTest::newRow("1 Hz") << wavOf(1, 1, 1, 8, second) << "a rate of 1 Hz";
+        QTest::newRow("a million Hz") << wavOf(1, 1, 1000000, 16, second) << "a rate of 1000000 Hz";
+        QTest::newRow("no channel") << wavOf(1, 0, 8000, 8, second) << "0 channels";
+        QTest::newRow("nine channels") << wavOf(1, 9, 8000, 8, second) << "9 channels";
+        QTest::newRow("12-bit") << wavOf(1, 1, 8000, 12, second) << "format 1 with 12-bit samples";
+        QTest::newRow("MP3 inside") << wavOf(0x55, 1, 8000, 0, second) << "format 85 with 0-bit samples";
+        // 32 MB at 8 kHz, 8-bit mono: about 12 minutes, 705 MB once converted.
+        QTest::newRow("too long") << wavOf(1, 1, 8000, 8, QByteArray(32 << 20, '\x80')) << "too long to play";
+        QByteArray noFormat = wavOf(1, 1, 8000, 8, second);
+        noFormat.replace(12, 4, "junk");
+        QTest::newRow("no format chunk") << noFormat << "samples before their format";
+        QTest::newRow("header alone") << QByteArray("RIFF\0\0\0\0WAVE", 12) << "no format chunk";
+    }
+
+    void wavFormat()
+    {
+        QFETCH(QByteArray, wav);
+        QFETCH(QString, refusal);
+        const auto checked = WavFormat::check(wav, 44100, 2);
+        QCOMPARE(std::holds_alternative<QString>(checked) ? std::get<QString>(checked) : QString(), refusal);
     }
 
     void play()
