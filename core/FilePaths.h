@@ -26,9 +26,16 @@ bool isOrdinaryFile(const QString &path);
 
 // Replaces the file with these bytes, or leaves it as it was: the bytes go to
 // a temporary file beside it that is renamed over it only once complete.
+// Where the folder lets no file be made but the file itself may be written,
+// the file is written in place. A limit on file sizes makes the write fail
+// rather than end the process.
 // On failure: 76 when the folder is missing, 75 when the file cannot be
 // opened, 57 when writing fails; the description ends with the system's
 // own words.
 std::optional<Failure> writeWhole(const QString &path, const QByteArray &bytes);
+
+// Removes the temporary files beside path ("109.in4.Ab12Cd") that a write
+// cut short by the end of the process left behind.
+void removeSaveLeftovers(const QString &path);
 
 } // namespace FilePaths

@@ -67,10 +67,13 @@ IniLoadResult mdlIniIo::LoadIni()
     const QString path = iniPath();
     if (path.contains(QChar(u'\0')))
         return {}; // not a usable file name
+    FilePaths::removeSaveLeftovers(path);
     const QFileInfo info(path);
     if (!info.exists())
         return {};
-    if (info.isDir())
+    // A folder, a FIFO or a device is no settings file; opening a FIFO would
+    // wait for a writer for ever.
+    if (!FilePaths::isOrdinaryFile(path))
         return {false, Failure::of(RuntimeError::PathFileAccess, path)};
 
     QFile file(path);

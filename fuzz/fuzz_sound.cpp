@@ -32,12 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         f.write(reinterpret_cast<const char *>(data) + 1, qint64(size - 1));
     }
     const AudioOut::Kind kind = data[0] % 2 ? AudioOut::Kind::Midi : AudioOut::Kind::Wave;
+    // A MIDI file is read as its rendering starts; closing the channel ends
+    // the rendering, which would otherwise run for the song's whole length.
     if (audio.open(0, path, kind)) {
-        audio.waitForDecodes();
-        QCoreApplication::processEvents();
         audio.play(0);
+        QCoreApplication::processEvents();
         audio.stop(0);
     }
     audio.close(0);
+    audio.waitForDecodes();
+    QCoreApplication::processEvents();
     return 0;
 }

@@ -3,6 +3,8 @@
 // so a ticket designer learns of a typo at once, not from a half-drawn ticket.
 #include "TicketPlugin.h"
 
+#include "FilePaths.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -271,6 +273,9 @@ std::optional<TicketDesign> read(QByteArrayView bytes)
 std::optional<TicketDesign> load(const QString &path)
 {
     if (QFileInfo(path).suffix().compare(QLatin1String("4sp"), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    // Opening a FIFO would wait for a writer for ever.
+    if (!FilePaths::isOrdinaryFile(path))
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -20,6 +20,13 @@ private slots:
         QTest::newRow("ascii") << QStringLiteral("C:\\hy 12") << QByteArray("C:\\hy 12");
         QTest::newRow("half-width kana") << QStringLiteral("ｱｲ") << QByteArray::fromHex("B1B2");
         QTest::newRow("long vowel mark") << QStringLiteral("ー") << QByteArray::fromHex("815B");
+        // Single bytes outside the table that Windows still maps, so that any name comes back whole.
+        QTest::newRow("80 A0 FD FE FF")
+            << QStringLiteral("a\u0080\uF8F0b\uF8F1\uF8F2\uF8F3") << QByteArray::fromHex("6180A062FDFEFF");
+        QTest::newRow("80 and A0 as second bytes")
+            << QStringLiteral("÷唖") << QByteArray::fromHex("818088A0");
+        QTest::newRow("after a double-byte character")
+            << QStringLiteral("運\uF8F0") << QByteArray::fromHex("895EA0");
     }
 
     void vectors()

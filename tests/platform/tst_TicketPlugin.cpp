@@ -2,7 +2,10 @@
 #include "TicketPlugin.h"
 
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +38,17 @@ class tst_TicketPlugin : public QObject
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+
+    // A path that is a FIFO would hang every start that examines the stored plug-in.
+    void onlyAnOrdinaryFileIsLoaded()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("pipe.4SP"));
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QVERIFY(!TicketPlugin::load(fifo));
+        QVERIFY(!TicketPlugin::load(dir.path()));
+        QVERIFY(TicketPlugin::load(QStringLiteral(SAMPLE_DIR "/tickets/plain.4SP")));
+    }
 
     void documents_data()
     {
