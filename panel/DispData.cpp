@@ -62,6 +62,7 @@ void frmCtl::DispData(qint16 nIndex)
     Form1 &board = *m_app.form1;
     const frmOption &option = *m_app.options;
     const HyRecord &row = m_app.dataIo.HyTable[nIndex];
+    const quint64 refresh = ++m_refreshes;
 
     for (int i = m_app.dataIo.KukanNo; i <= BoardLayout::CellCount; ++i) {
         if (i < 1)
@@ -95,6 +96,15 @@ void frmCtl::DispData(qint16 nIndex)
 
     drawPreview(nIndex);
 
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
+    // A click held back by a wait may have refreshed the board with a later
+    // row meanwhile: its name stands, not this row's over its fares.
+    if (refresh != m_refreshes)
+        return;
     board.ChimeiCtl->SetChimei(row.TeiName);
+}
+
+void frmCtl::letPendingEventsRun()
+{
+    QCoreApplication::processEvents();
 }

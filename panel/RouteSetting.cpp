@@ -12,7 +12,6 @@
 #include "frmOption.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -70,7 +69,7 @@ void frmCtl::Command1_Click(int Index)
     board.ChimeiCtl->SetChimei(QStringLiteral("系統設定"));
     for (int k = 1; k <= BoardLayout::CellCount; ++k)
         board.Degit[k]->ResetDegit(true);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     m_app.waits.sleep(LampTestMs);
     for (int k = 1; k <= BoardLayout::CellCount; ++k)
         board.Degit[k]->setValue(qint16(0));

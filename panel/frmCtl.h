@@ -133,7 +133,13 @@ private:
     QString ticketDate() const;
     // The number a keyed text starts with: its leading decimal digits, 0 for none.
     static qint64 leadingNumber(const QString &text);
+    // Lets the events that are waiting run now, clicks held back by a wait
+    // among them: the board repaints before a long step, as the original did.
+    // Anything may happen in it, a whole refresh or route setting included.
+    void letPendingEventsRun();
 
     App &m_app;
+    quint64 m_refreshes =
+        0; // DispData calls so far: a refresh overtaken by a newer one leaves the name to it
     FramePlacement m_placement{*this};
 };

@@ -1,13 +1,109 @@
 #include "Waits.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
 // How often a waitUntil looks again: short against a sound's length, long
 // against the cost of one look.
 constexpr int PollMs = 5;
+
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The control an input event is aimed at. Input reaches the window first:
+// a click goes to the widget under it, a key to the focus.
+const QWidget *targetOf(QObject *receiver, QEvent *event)
+{
+    if (auto *widget = qobject_cast<QWidget *>(receiver))
+        return widget;
+    auto *window = qobject_cast<QWindow *>(receiver);
+    if (!window)
+        return nullptr;
+    const QWidget *top = nullptr;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->windowHandle() == window)
+            top = w;
+    }
+    if (!top)
+        return nullptr;
+    if (auto *mouse = dynamic_cast<QMouseEvent *>(event)) {
+        const QWidget *under = top->childAt(mouse->position().toPoint());
+        return under ? under : top;
+    }
+    return top->focusWidget() ? top->focusWidget() : top;
+}
+
+// Holds back the clicks and keys that arrive while the thread waits, and
+// hands them on, in order, once it is over, as a busy thread would have taken
+// them. Input aimed at a control that is disabled when it arrives is dropped:
+// a click on a greyed button is no click, even if the button is enabled by
+// the time the wait is over.
+class HeldInput : public QObject
+{
+public:
+    HeldInput() { QCoreApplication::instance()->installEventFilter(this); }
+    ~HeldInput() override
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        for (Held &h : m_held) {
+            if (h.receiver)
+                QCoreApplication::postEvent(h.receiver, h.event.release());
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!isUserInput(event->type()))
+            return false;
+        if (const QWidget *target = targetOf(watched, event); target && !target->isEnabled())
+            return true;
+        m_held.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
+        return true;
+    }
+
+private:
+    struct Held
+    {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+    std::vector<Held> m_held;
+};
+
+void runHoldingInput(QEventLoop &loop)
+{
+    const HeldInput held;
+    loop.exec();
+}
 
 } // namespace
 
@@ -17,7 +113,7 @@ void EventLoopWaits::sleep(int ms)
         return;
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    runHoldingInput(loop);
 }
 
 void EventLoopWaits::waitUntil(const std::function<bool()> &done)
@@ -33,5 +129,5 @@ void EventLoopWaits::waitUntil(const std::function<bool()> &done)
             loop.quit();
     });
     poll.start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    runHoldingInput(loop);
 }

@@ -5,7 +5,8 @@
 // The places where the program blocks its own thread on purpose: a sound
 // played with wait, the lamp test, the pauses of a scroll. While it waits the
 // windows keep painting and timers keep running, but clicks and keys stay
-// queued until the wait is over, as they would behind a busy thread.
+// queued until the wait is over, as they would behind a busy thread; those
+// aimed at a disabled control are dropped.
 class Waits
 {
 public:
@@ -17,7 +18,7 @@ public:
     virtual void waitUntil(const std::function<bool()> &done) = 0;
 };
 
-// The real waits: a nested event loop that leaves user input queued.
+// The real waits: a nested event loop that holds user input back.
 class EventLoopWaits : public Waits
 {
 public:

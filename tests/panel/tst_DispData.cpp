@@ -14,7 +14,51 @@ private slots:
     void lateNightDoubles();
     void informationDigits_data();
     void informationDigits();
+    void heldClickShowsOneRow_data();
+    void heldClickShowsOneRow();
 };
+
+// A データ送り clicked during the lamp test (or a section keyed and リセット) is
+// held back and runs inside the refresh that ends route setting: the board
+// then shows the later row, its fares and its name together.
+void tst_DispData::heldClickShowsOneRow_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("cell5");
+    QTest::newRow("data forward") << "forward"
+                                  << "S4" << 45;
+    QTest::newRow("section 5 reset") << "section 5"
+                                     << "S5" << 55;
+}
+
+void tst_DispData::heldClickShowsOneRow()
+{
+    QFETCH(QString, clicked);
+    QFETCH(QString, name);
+    QFETCH(int, cell5);
+    PanelFixture f;
+    f.write(QStringLiteral("12.hy3"), fareRows(6));
+    bool posted = false;
+    const auto advance = f.waits.advance;
+    f.waits.advance = [&, advance](qint64 ms) {
+        advance(ms);
+        if (posted)
+            return;
+        posted = true;
+        // Queued as a held-back click is, and taken at the next chance events get.
+        if (clicked == u"forward") {
+            QMetaObject::invokeMethod(f.panel.Command2[1], &QAbstractButton::click, Qt::QueuedConnection);
+        } else {
+            QMetaObject::invokeMethod(
+                &f.panel, [&f] { f.keys(QStringLiteral("区間 5")); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(f.panel.Command1[1], &QAbstractButton::click, Qt::QueuedConnection);
+        }
+    };
+    f.setRoute(QStringLiteral("12"), QStringLiteral("3"));
+    QCOMPARE(f.stopName(), name);
+    QCOMPARE(f.cell(5), QVariant(qint16(cell5)));
+}
 
 void tst_DispData::lateNightDoubles()
 {
