@@ -23,6 +23,15 @@
 
 namespace {
 
+// A text of the settings file holds up to 65,535 bytes; the box's own limit
+// of 32,767 characters would cut a longer one at the next save.
+QLineEdit *settingText(QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setMaxLength(0xFFFF);
+    return box;
+}
+
 // The width the pages are laid out for; long captions wrap within it.
 constexpr int PageWidth = 660;
 
@@ -153,7 +162,7 @@ void frmOption::buildPage0()
     const QString open[2] = {QStringLiteral("上記運賃データの場所をエクスプローラで開く"),
                              QStringLiteral("上記放送用データの場所をエクスプローラで開く")};
     for (int i = 0; i < 2; ++i) {
-        Text2[i] = new QLineEdit(page);
+        Text2[i] = settingText(page);
         Command3[i] = ellipsis(page);
         Command10[i] = new QPushButton(open[i], page);
         grid->addWidget(Label3[i], 4 * i, 0, 1, 2);
@@ -215,7 +224,7 @@ void frmOption::buildPage1()
         auto *state = new QHBoxLayout(frame);
         Option3[builtIn[i]] = new QRadioButton(QStringLiteral("内蔵"), frame);
         Option3[user[i]] = new QRadioButton(QStringLiteral("ユーザーパネル"), frame);
-        txtSelectPanel[i] = new QLineEdit(frame);
+        txtSelectPanel[i] = settingText(frame);
         Command6[i] = ellipsis(frame);
         state->addWidget(Option3[builtIn[i]]);
         state->addWidget(Option3[user[i]]);
@@ -334,7 +343,7 @@ void frmOption::buildPage4()
     QGroupBox *page = Frame1[4];
     auto *layout = new QGridLayout(page);
     for (int i = 0; i < 11; ++i) {
-        txtSelectSound[i] = new QLineEdit(page);
+        txtSelectSound[i] = settingText(page);
         if (i != 2)
             cmdSelectSound[i] = ellipsis(page);
     }
@@ -452,7 +461,7 @@ void frmOption::buildPage5()
     Label2 = wrapped(
         QStringLiteral("整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）："),
         Frame10);
-    txtSeiriPlgDir = new QLineEdit(Frame10);
+    txtSeiriPlgDir = settingText(Frame10);
     txtSeiriPlgDir->setReadOnly(true);
     Command1 = ellipsis(Frame10);
     Command11 = new QPushButton(QStringLiteral("×"), Frame10); // the cross the symbol font draws

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
@@ -104,9 +105,11 @@ QString Dialogs::qtFileFilter(const QString &pairs)
         const QString &pattern = parts[i + 1];
         if (description.isEmpty() && pattern.isEmpty())
             break;
-        // Qt takes the patterns from the last parentheses of each entry.
+        // Qt takes the patterns from the last parentheses of each entry; a
+        // description that ends in its own patterns ("Wave(*.wav)") has them.
         const QString patterns = QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
+        filters << (description.endsWith(shown) ? description : description + QLatin1Char(' ') + shown);
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -117,6 +120,8 @@ qint32 QtDialogs::Call_dlg111(QWidget *owner, DateRecord &date)
     box.setWindowTitle(QStringLiteral("日付の選択"));
     auto *layout = new QVBoxLayout(&box);
     auto *calendar = new QCalendarWidget(&box);
+    // Month and day names in Japanese, as the rest of the program, whatever the system's language.
+    calendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     layout->addWidget(calendar);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);

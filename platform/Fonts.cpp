@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontInfo>
 
 const std::vector<FontSubstitution> &fontSubstitutions()
@@ -31,8 +32,11 @@ QStringList unresolvedFonts()
 {
     QStringList missing;
     for (const FontSubstitution &s : fontSubstitutions()) {
-        QFont font(s.name);
-        if (QFontInfo(font).family() != s.family)
+        // Under a Japanese locale fontconfig answers a family's Japanese name
+        // (IPAゴシック for IPAGothic), and a missing family falls back to some
+        // other face: the family must exist and the name must end on its face.
+        const QString resolved = QFontInfo(QFont(s.name)).family();
+        if (!QFontDatabase::hasFamily(s.family) || resolved != QFontInfo(QFont(s.family)).family())
             missing << QStringLiteral("%1 (%2)").arg(s.name, s.family);
     }
     return missing;

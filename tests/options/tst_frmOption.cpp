@@ -56,6 +56,17 @@ void tst_frmOption::getAfterSetGivesTheSameRecord()
         QVERIFY2(got[i] == expected[i],
                  qPrintable(got[i].first + QStringLiteral(": ") + got[i].second.toString()
                             + QStringLiteral(" instead of ") + expected[i].second.toString()));
+    // The file holds texts of up to 65,535 bytes; a box gives back what it was given.
+    IniRecord longTexts = stored;
+    longTexts.DataDirInfo.HyDir = QString(0xFFFF, u'h');
+    f.app->iniIo.IniData = longTexts;
+    f.option.SetOptionInfo();
+    f.app->iniIo.IniData = IniRecord();
+    f.option.GetOptionInfo();
+    QCOMPARE(f.app->iniIo.IniData.DataDirInfo.HyDir.size(), 0xFFFF);
+    f.app->iniIo.IniData = stored; // back to the stored record, for what follows
+    f.option.SetOptionInfo();
+
     // Each field went to the control named for it: a swap of two would still round-trip.
     frmOption &o = f.option;
     QCOMPARE(o.Combo4[4]->currentIndex(), 149);
