@@ -11,7 +11,12 @@ struct BuiltIn
     bool afterName; // only right after a name, and not as a verb
 };
 
+// "お降りの方" is a person, かた, where the dictionary reads the side, ほう.
 constexpr BuiltIn builtIns[] = {
+    {u"お降りの方", u"おおりのかた", false},
+    {u"お越しの方", u"おこしのかた", false},
+    {u"お乗りの方", u"おのりのかた", false},
+    {u"お急ぎの方", u"おいそぎのかた", false},
     {u"お降り", u"おおり", false},     {u"行き先", u"ゆきさき", false}, {u"前扉", u"まえとびら", false},
     {u"後扉", u"うしろとびら", false}, {u"中扉", u"なかとびら", false}, {u"行き", u"ゆき", true},
 };
@@ -25,6 +30,16 @@ bool isNameChar(QChar c)
         || u == 0x3005                  // 々
         || (u >= 0xFF10 && u <= 0xFF5A) // full-width digits and letters
         || (u < 0x80 && c.isLetterOrNumber());
+}
+
+// Before 行き a particle makes it the verb (駅に行き、); any other kana ends a
+// name written in kana (みなとみらい行き).
+bool endsName(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= 0x3041 && u <= 0x3096)
+        return !QStringView(u"にへをがでともはて").contains(c);
+    return isNameChar(c);
 }
 
 bool isVerbEnding(QChar c)
@@ -74,7 +89,7 @@ QString Readings::apply(const QString &text) const
                 continue;
             if (b.afterName) {
                 const qsizetype end = i + b.text.size();
-                if (i == 0 || !isNameChar(text[i - 1]) || (end < text.size() && isVerbEnding(text[end])))
+                if (i == 0 || !endsName(text[i - 1]) || (end < text.size() && isVerbEnding(text[end])))
                     continue;
             }
             if (!best || b.text.size() > best->text.size())
