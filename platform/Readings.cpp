@@ -13,12 +13,11 @@ struct BuiltIn
 
 // "お降りの方" is a person, かた, where the dictionary reads the side, ほう.
 constexpr BuiltIn builtIns[] = {
-    {u"お降りの方", u"おおりのかた", false},
-    {u"お越しの方", u"おこしのかた", false},
-    {u"お乗りの方", u"おのりのかた", false},
-    {u"お急ぎの方", u"おいそぎのかた", false},
-    {u"お降り", u"おおり", false},     {u"行き先", u"ゆきさき", false}, {u"前扉", u"まえとびら", false},
-    {u"後扉", u"うしろとびら", false}, {u"中扉", u"なかとびら", false}, {u"行き", u"ゆき", true},
+    {u"お降りの方", u"おおりのかた", false}, {u"お越しの方", u"おこしのかた", false},
+    {u"お乗りの方", u"おのりのかた", false}, {u"お急ぎの方", u"おいそぎのかた", false},
+    {u"お降り", u"おおり", false},           {u"行き先", u"ゆきさき", false},
+    {u"前扉", u"まえとびら", false},         {u"後扉", u"うしろとびら", false},
+    {u"中扉", u"なかとびら", false},         {u"行き", u"ゆき", true},
 };
 
 bool isNameChar(QChar c)

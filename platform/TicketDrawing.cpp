@@ -68,6 +68,8 @@ int zintSymbology(TicketItem::Symbology symbology)
     return BARCODE_CODE128;
 }
 
+constexpr int QuietZoneModules = 10;
+
 // The bars zint lays out for the data, stretched over the item's box. Data the
 // symbology refuses draws nothing: the ticket goes out without its code.
 void drawBarcode(QPainter &painter, const TicketItem &item, const QString &data)
@@ -78,6 +80,9 @@ void drawBarcode(QPainter &painter, const TicketItem &item, const QString &data)
     symbol->symbology = zintSymbology(item.symbology);
     symbol->input_mode = DATA_MODE;
     symbol->show_hrt = item.readable ? 1 : 0;
+    // A scanner finds the code by the blank before and after it: ten narrow
+    // bars' width on each side, part of what is stretched over the box.
+    symbol->whitespace_width = QuietZoneModules;
     const QByteArray bytes = data.toLatin1();
     if (ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char *>(bytes.constData()),
                         int(bytes.size()))

@@ -8,7 +8,7 @@ packages=(
     cmake make g++ clang libclang-rt-14-dev clang-format libbenchmark-dev
     qt6-base-dev qt6-base-private-dev qt6-translations-l10n
     libsdl2-mixer-dev libsdl2-dev libfluidsynth-dev timgm6mb-soundfont libmpg123-dev
-    libzint-dev libzip-dev
+    libzint-dev libzip-dev zbar-tools
     open-jtalk open-jtalk-mecab-naist-jdic hts-voice-nitech-jp-atr503-m001
     fonts-dseg fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth openbox xdotool imagemagick x11-utils desktop-file-utils

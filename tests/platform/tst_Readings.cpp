@@ -17,9 +17,9 @@ QString pronunciation(const QString &text)
     if (QStandardPaths::findExecutable(QStringLiteral("open_jtalk")).isEmpty() || !voices.hasNext())
         return {};
     QProcess jtalk;
-    jtalk.start(QStringLiteral("open_jtalk"), {QStringLiteral("-x"), dictionary, QStringLiteral("-m"), voices.next(),
-                                               QStringLiteral("-ot"), QStringLiteral("/dev/stdout"),
-                                               QStringLiteral("-ow"), QStringLiteral("/dev/null")});
+    jtalk.start(QStringLiteral("open_jtalk"),
+                {QStringLiteral("-x"), dictionary, QStringLiteral("-m"), voices.next(), QStringLiteral("-ot"),
+                 QStringLiteral("/dev/stdout"), QStringLiteral("-ow"), QStringLiteral("/dev/null")});
     jtalk.write(text.toUtf8() + '\n');
     jtalk.closeWriteChannel();
     jtalk.waitForFinished();
@@ -77,10 +77,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("heard"); // part of what it says
-        QTest::newRow("a person") << "お降りの方は、お近くの" << "オオリノカタワ";
-        QTest::newRow("a person, too") << "お越しの方は、" << "オコシノカタワ";
-        QTest::newRow("a destination in kana") << "みなとみらい行きです。" << "ミナトミライユキ";
-        QTest::newRow("a destination in kanji") << "北部車庫行きです。" << "ホクブシャコユキ";
+        QTest::newRow("a person") << "お降りの方は、お近くの"
+                                  << "オオリノカタワ";
+        QTest::newRow("a person, too") << "お越しの方は、"
+                                       << "オコシノカタワ";
+        QTest::newRow("a destination in kana") << "みなとみらい行きです。"
+                                               << "ミナトミライユキ";
+        QTest::newRow("a destination in kanji") << "北部車庫行きです。"
+                                                << "ホクブシャコユキ";
     }
 
     void heardAfterCorrection()
