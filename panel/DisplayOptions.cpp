@@ -9,6 +9,7 @@
 #include "M_DegitEm.h"
 #include "PictureBox.h"
 #include "RuntimeError.h"
+#include "WindowShape.h"
 #include "frmOption.h"
 
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -135,6 +137,14 @@ void frmCtl::Check4_Click()
     Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
     Check4->setToolTip(open ? QStringLiteral("整理券プレビューを隠します")
                             : QStringLiteral("整理券プレビューを開きます"));
+}
+
+void frmCtl::keepWholeOnScreen()
+{
+    // Widened at the screen's right edge, the panel moves left to stay whole.
+    // Only when the user opens it: a restored panel stands where it was saved.
+    if (const QScreen *screen = this->screen(); screen && isVisible())
+        move(keptInside(frameGeometry(), screen->availableGeometry()));
 }
 
 void frmCtl::MnuHideCopy_Click()

@@ -212,6 +212,7 @@ void frmCtl::connectControls()
     }
     connect(Check1, &QCheckBox::toggled, this, &frmCtl::Check1_Click);
     connect(Check4, &QPushButton::toggled, this, &frmCtl::Check4_Click);
+    connect(Check4, &QPushButton::clicked, this, &frmCtl::keepWholeOnScreen);
     connect(cmdTapeNext, &QPushButton::clicked, this, &frmCtl::cmdTapeNext_Click);
     connect(cmdTapeBack, &QPushButton::clicked, this, &frmCtl::cmdTapeBack_Click);
     connect(cmdTapeStop, &QPushButton::clicked, this, [this] { m_app.tape.TapeStop(); });

@@ -129,6 +129,7 @@ private:
     void connectControls();
     // The window's width for the preview state, in pixels, as the client area takes it.
     void setPreviewWidth(bool open);
+    void keepWholeOnScreen();
     // The ticket date as the chosen date mode gives it.
     QString ticketDate() const;
     // The number a keyed text starts with: its leading decimal digits, 0 for none.

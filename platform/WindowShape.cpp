@@ -45,17 +45,37 @@ QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight)
     return region;
 }
 
-QPoint reachablePosition(const QPoint &topLeft, const QSize &size)
+namespace {
+
+// The top edge of a frame, where its title bar is, shows on one of the screens.
+bool titleBarShows(const QPoint &topLeft, int width, const QList<QRect> &screens)
 {
-    QRect target(topLeft, size);
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->geometry().intersects(target))
-            return topLeft;
+    const QRect bar(topLeft, QSize(width, TitleBarHeight));
+    for (const QRect &screen : screens) {
+        const QRect shown = screen.intersected(bar);
+        if (bar.top() >= screen.top() && shown.height() == TitleBarHeight
+            && shown.width() >= std::min(width, TitleBarShown))
+            return true;
     }
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    if (!primary)
+    return false;
+}
+
+QList<QRect> screenRects()
+{
+    QList<QRect> rects;
+    for (const QScreen *screen : QGuiApplication::screens())
+        rects << screen->geometry();
+    return rects;
+}
+
+} // namespace
+
+QPoint reachablePosition(const QPoint &topLeft, const QSize &size, const QList<QRect> &screens,
+                         const QRect &room)
+{
+    if (titleBarShows(topLeft, size.width(), screens) || room.isEmpty())
         return topLeft;
-    const QRect room = primary->availableGeometry();
+    QRect target(topLeft, size);
     target.moveLeft(
         std::clamp(target.left(), room.left(), std::max(room.left(), room.right() - size.width() + 1)));
     target.moveTop(
@@ -63,18 +83,37 @@ QPoint reachablePosition(const QPoint &topLeft, const QSize &size)
     return target.topLeft();
 }
 
+QPoint reachablePosition(const QPoint &topLeft, const QSize &size)
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    return reachablePosition(topLeft, size, screenRects(), primary ? primary->availableGeometry() : QRect());
+}
+
+QPoint keptInside(const QRect &frame, const QRect &room)
+{
+    QPoint at = frame.topLeft();
+    if (frame.right() > room.right())
+        at.rx() -= frame.right() - room.right();
+    if (frame.bottom() > room.bottom())
+        at.ry() -= frame.bottom() - room.bottom();
+    at.rx() = std::max(at.x(), room.left());
+    at.ry() = std::max(at.y(), room.top());
+    return at;
+}
+
 void FramePlacement::place(Target target)
 {
     m_window.move(target(m_window.frameGeometry().size()));
+    m_target = target;
+    if (QWindow *window = m_window.windowHandle()) {
+        window->removeEventFilter(this);
+        window->installEventFilter(this);
+    }
     if (framed()) {
         m_unframed = nullptr;
         return;
     }
     m_unframed = std::move(target);
-    if (QWindow *window = m_window.windowHandle()) {
-        window->removeEventFilter(this);
-        window->installEventFilter(this);
-    }
 }
 
 bool FramePlacement::framed() const
@@ -83,11 +122,12 @@ bool FramePlacement::framed() const
     return window && !window->frameMargins().isNull();
 }
 
-bool FramePlacement::eventFilter(QObject *watched, QEvent *event)
+bool FramePlacement::eventFilter(QObject *, QEvent *event)
 {
-    if ((event->type() == QEvent::Expose || event->type() == QEvent::Move) && m_unframed && framed()) {
-        watched->removeEventFilter(this);
-        // After this event: the window's own handling of it would undo the move.
+    if (event->type() != QEvent::Expose && event->type() != QEvent::Move)
+        return false;
+    // After this event: the window's own handling of it would undo the move.
+    if (m_unframed && framed()) {
         QMetaObject::invokeMethod(
             this,
             [this] {
@@ -95,6 +135,18 @@ bool FramePlacement::eventFilter(QObject *watched, QEvent *event)
                     place(std::exchange(m_unframed, nullptr));
             },
             Qt::QueuedConnection);
+    } else if (m_target && framed()) {
+        const QRect frame = m_window.frameGeometry();
+        if (!titleBarShows(frame.topLeft(), frame.width(), screenRects())) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    const QRect now = m_window.frameGeometry();
+                    if (m_target && !titleBarShows(now.topLeft(), now.width(), screenRects()))
+                        m_window.move(m_target(now.size()));
+                },
+                Qt::QueuedConnection);
+        }
     }
     return false;
 }

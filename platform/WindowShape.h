@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QRect>
 #include <QRegion>
 #include <QSize>
 
@@ -14,16 +16,31 @@ class QWidget;
 // shape of the fare board. Pixels outside it belong to the windows below.
 QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight);
 
-// Where a window of the given size may stand when its saved place is topLeft:
-// there, if any screen shows part of it; otherwise moved onto the primary
-// screen, so a window saved on a screen that is gone stays within reach.
+// Where a window of the given size (its frame) may stand when its saved place
+// is topLeft: there, if its top edge, where the title bar and its close box
+// are, lies on a screen; otherwise moved onto the primary screen's free room,
+// so a window saved on a screen that is gone or above one stays within reach.
 QPoint reachablePosition(const QPoint &topLeft, const QSize &size);
+// The same for screens given as their rectangles, the primary one's free room last.
+QPoint reachablePosition(const QPoint &topLeft, const QSize &size, const QList<QRect> &screens,
+                         const QRect &room);
+
+// How far of a top edge must show on a screen for a window to be in reach.
+constexpr int TitleBarHeight = 20;
+constexpr int TitleBarShown = 100;
+
+// Where a window's frame may stand so that it stays whole in the room,
+// moved left and up no more than it must; where it is larger, its top left
+// stays in the room.
+QPoint keptInside(const QRect &frame, const QRect &room);
 
 // Places a window by its frame. A window manager frames a window only once it
 // is on the screen, and until then Qt puts the inside of the window where the
 // frame was asked for, so the frame ends up above and left of it. A place asked
 // for before the frame is known is therefore asked for again when it is: when
-// the window is first exposed or moved with a frame around it.
+// the window is first exposed or moved with a frame around it. Should the window
+// still end with its title bar off every screen (the frame taken for the
+// inside once more), it is put where it was asked to stand.
 class FramePlacement : public QObject
 {
 public:
@@ -45,6 +62,7 @@ private:
 
     QWidget &m_window;
     Target m_unframed; // a place taken before the frame was known
+    Target m_target;   // the last place asked for, to come back to when the title bar ends off every screen
 };
 
 // Moves a frameless window with the mouse when it is grabbed by its surface.

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 
 #include <QLabel>
+#include <QScreen>
 
 class tst_frmCtl : public QObject
 {
@@ -10,6 +11,7 @@ class tst_frmCtl : public QObject
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+    void widenedPanelStaysOnTheScreen();
     void keypad_data();
     void keypad();
     void dataStepsStopAtBothEnds();
@@ -106,6 +108,26 @@ void tst_frmCtl::dataStepsNeverPassTheHeldRows()
     for (int i = 0; i < 10; ++i)
         PanelFixture::click(f.panel.Command2[1]);
     QCOMPARE(f.stopName(), QStringLiteral("S%1").arg(lastRow));
+}
+
+// At first start the panel stands at the bottom right; >> widens it to the
+// right, and it moves left to stay whole on the screen.
+void tst_frmCtl::widenedPanelStaysOnTheScreen()
+{
+    PanelFixture f;
+    f.panel.show();
+    const QRect room = f.panel.screen()->availableGeometry();
+    f.panel.placeAtBottomRight(room);
+    QCOMPARE(f.panel.frameGeometry().bottomRight(), room.bottomRight());
+    PanelFixture::click(f.panel.Check4);
+    QVERIFY(f.panel.Check4->isChecked());
+    QVERIFY2(room.contains(f.panel.frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(f.panel.frameGeometry().x())
+                            .arg(f.panel.frameGeometry().y())
+                            .arg(f.panel.frameGeometry().width())
+                            .arg(f.panel.frameGeometry().height())));
+    QCOMPARE(f.panel.frameGeometry().right(), room.right());
 }
 
 QTEST_MAIN(tst_frmCtl)

@@ -1,0 +1,56 @@
+#include "WindowShape.h"
+
+#include <QTest>
+
+class tst_WindowShape : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // One screen of 1280 x 800 with a panel along the bottom, or two side by side.
+    void reachablePosition_data()
+    {
+        QTest::addColumn<QPoint>("saved");
+        QTest::addColumn<bool>("twoScreens");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("on the screen") << QPoint(100, 100) << false << QPoint(100, 100);
+        QTest::newRow("title bar just above the screen") << QPoint(-1, -20) << false << QPoint(0, 0);
+        QTest::newRow("title bar below the free room's reach")
+            << QPoint(100, 795) << false << QPoint(100, 560);
+        QTest::newRow("only 50 px of the title bar shown") << QPoint(-250, 100) << false << QPoint(0, 100);
+        QTest::newRow("100 px of it shown") << QPoint(-200, 100) << false << QPoint(-200, 100);
+        QTest::newRow("on the second screen") << QPoint(1500, 100) << true << QPoint(1500, 100);
+        QTest::newRow("on a screen that is gone") << QPoint(1500, 100) << false << QPoint(980, 100);
+    }
+
+    void reachablePosition()
+    {
+        QFETCH(QPoint, saved);
+        QFETCH(bool, twoScreens);
+        QFETCH(QPoint, placed);
+        QList<QRect> screens{QRect(0, 0, 1280, 800)};
+        if (twoScreens)
+            screens << QRect(1280, 0, 1280, 800);
+        QCOMPARE(::reachablePosition(saved, QSize(300, 200), screens, QRect(0, 0, 1280, 760)), placed);
+    }
+
+    void keptInside_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("inside") << QRect(100, 100, 418, 200) << QPoint(100, 100);
+        QTest::newRow("widened past the right edge") << QRect(900, 560, 418, 200) << QPoint(862, 560);
+        QTest::newRow("past the bottom") << QRect(100, 700, 418, 200) << QPoint(100, 560);
+        QTest::newRow("larger than the room") << QRect(50, 50, 2000, 200) << QPoint(0, 50);
+    }
+
+    void keptInside()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QPoint, placed);
+        QCOMPARE(::keptInside(frame, QRect(0, 0, 1280, 760)), placed);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_WindowShape)
+#include "tst_WindowShape.moc"
