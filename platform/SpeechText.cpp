@@ -88,6 +88,48 @@ void appendSentence(QStringList &out, const QString &sentence)
         out << packed;
 }
 
+bool isHiragana(QChar c)
+{
+    return c.unicode() >= 0x3041 && c.unicode() <= 0x309F;
+}
+
+// Where the first words of a sentence without a comma end: after the kana of
+// a particle or an ending, where a word in kanji or katakana begins.
+qsizetype firstWordsEnd(const QString &sentence)
+{
+    for (qsizetype i = FirstWordsMinChars; i < sentence.size() && i <= FirstWordsMaxChars; ++i) {
+        if (isHiragana(sentence[i - 1]) && !isHiragana(sentence[i]) && sentence[i].isLetterOrNumber())
+            return i;
+    }
+    return -1;
+}
+
+// The first sentence in short pieces, so that its first words can sound while
+// the rest is still being made: cut after each comma, or, without one, after
+// its first words. Later sentences are made while it sounds.
+QStringList firstSentenceInPieces(const QString &sentence)
+{
+    QStringList parts;
+    for (const QString &clause : cutAfter(sentence, isClauseEnd)) {
+        if (parts.isEmpty() && clause.size() > FirstWordsMaxChars) {
+            if (const qsizetype end = firstWordsEnd(clause); end > 0) {
+                parts << clause.left(end) << clause.mid(end);
+                continue;
+            }
+        }
+        parts << clause;
+    }
+    // A part with nothing to say goes with the one before it.
+    QStringList out;
+    for (const QString &part : std::as_const(parts)) {
+        if (!out.isEmpty() && !isSpeakable(part))
+            out.back() += part;
+        else
+            out << part;
+    }
+    return out;
+}
+
 } // namespace
 
 bool isSpeakable(QStringView text)
@@ -118,8 +160,13 @@ QStringList pieces(const QString &text)
         joined += line;
     }
     QStringList out;
-    for (const QString &sentence : cutAfter(joined, isSentenceEnd))
-        appendSentence(out, sentence.trimmed());
+    for (const QString &sentence : cutAfter(joined, isSentenceEnd)) {
+        const QString trimmed = sentence.trimmed();
+        if (out.isEmpty() && utf8Size(trimmed) <= MaxPieceBytes && isSpeakable(trimmed))
+            out << firstSentenceInPieces(trimmed);
+        else
+            appendSentence(out, trimmed);
+    }
     out.removeIf([](const QString &p) { return !isSpeakable(p); });
     return out;
 }
