@@ -101,7 +101,7 @@ click 180 86 0.5 # brings the panel to the front
 for key in "57 143" "25 113" "57 113" "89 143" "25 113"; do # 系統 1 2 区間 1
     click $key
 done
-click 135 69 4 # リセット, then the lamp test of 3 s
+click 135 69 5 # リセット, then the lamp test of 3 s: a click on the greyed データ送り meanwhile is no click
 click 217 45 1.5 # データ送り
 no_message_box
 shoot route-12

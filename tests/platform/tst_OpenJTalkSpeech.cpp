@@ -12,7 +12,7 @@
 namespace {
 
 const QString ThreePieces =
-    QStringLiteral("次は、北口です。お降りの方は、お知らせください。本日も、ありがとうございます。");
+    QStringLiteral("北口です。お降りの方は、お知らせください。本日も、ありがとうございます。");
 const QStringList Voices{"/v/a.htsvoice", "/v/b.htsvoice"};
 constexpr qint32 Failed = SpeechEngine::StatusFailed, Idle = SpeechEngine::StatusIdle;
 
