@@ -15,7 +15,8 @@ constexpr int BlockFrames = 512;
 // FluidSynth's own gain of 0.2 leaves a General MIDI song far quieter than a
 // WAV effect; this brings a single instrument near the level of the others.
 constexpr double SynthGain = 1.0;
-// Peak the rendered song may reach before it is scaled down to avoid clipping.
+// Peak a sample may reach as rendered; above it a song is limited softly
+// towards full scale rather than clipped.
 constexpr float PeakLimit = 0.9f;
 // Below this a block counts as silent (about -70 dB).
 constexpr float SilenceLevel = 0.0003f;
@@ -49,6 +50,22 @@ bool isSoundFont(const QString &path)
         return false;
     const QByteArray head = f.read(12);
     return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "sfbk";
+}
+
+// The song is made while it plays, so it cannot be scaled by its own peak:
+// what lies above the limit is bent towards full scale instead.
+float limited(float v)
+{
+    const float a = std::fabs(v);
+    if (a <= PeakLimit)
+        return v;
+    const float room = 1.0f - PeakLimit;
+    return std::copysign(PeakLimit + room * std::tanh((a - PeakLimit) / room), v);
+}
+
+qint16 toSample(float v)
+{
+    return qint16(std::lround(std::clamp(limited(v), -1.0f, 1.0f) * 32767));
 }
 
 } // namespace
@@ -108,22 +125,16 @@ bool MidiRenderer::ensureSynth(int rate, QString *error)
     return true;
 }
 
-MidiRenderer::Pcm MidiRenderer::render(const QByteArray &midi, int rate, int channels,
-                                       const std::function<bool()> &cancelled)
+QString MidiRenderer::render(const QByteArray &midi, int rate, int channels, Progress &progress,
+                             const std::function<bool()> &cancelled, const std::function<void()> &ready)
 {
-    Pcm out;
-    out.rate = rate;
-    out.channels = channels;
-    if (!looksLikeMidi(midi)) {
-        out.error = QStringLiteral("not a MIDI file");
-        return out;
-    }
-    if (rate <= 0 || (channels != 1 && channels != 2)) {
-        out.error = QStringLiteral("unsupported output format");
-        return out;
-    }
-    if (!ensureSynth(rate, &out.error))
-        return out;
+    if (!looksLikeMidi(midi))
+        return QStringLiteral("not a MIDI file");
+    if (rate <= 0 || (channels != 1 && channels != 2))
+        return QStringLiteral("unsupported output format");
+    QString error;
+    if (!ensureSynth(rate, &error))
+        return error;
     fluid_synth_t *synth = m_synth->synth;
     fluid_synth_system_reset(synth);
 
@@ -132,31 +143,58 @@ MidiRenderer::Pcm MidiRenderer::render(const QByteArray &midi, int rate, int cha
         || fluid_player_play(player) != FLUID_OK) {
         if (player)
             delete_fluid_player(player);
-        out.error = QStringLiteral("FluidSynth could not read the MIDI file");
-        return out;
+        return QStringLiteral("FluidSynth could not read the MIDI file");
     }
 
-    std::vector<float> left(BlockFrames), right(BlockFrames);
-    std::vector<float> frames; // interleaved stereo
     const qint64 maxFrames = qint64(MaxSeconds) * rate;
     const qint64 maxTailFrames = qint64(MaxTailMs) * rate / 1000;
+    const qint64 fadeFrames = qint64(FadeMs) * rate / 1000;
+    const qint64 readyFrames = qint64(ReadyMs) * rate / 1000;
+    // Reserved whole and never moved: the mixer reads it while it is written.
+    progress.samples = QByteArray(maxFrames * channels * qsizetype(sizeof(qint16)), Qt::Uninitialized);
+    auto *samples = reinterpret_cast<qint16 *>(progress.samples.data());
+    std::vector<float> left(BlockFrames), right(BlockFrames);
+    qint64 written = 0;
+    qint64 audibleEnd = 0; // the frame after the last audible one
     qint64 tailFrames = 0;
     bool songOver = false;
-    while (qint64(frames.size() / 2) < maxFrames) {
+    bool toldReady = false;
+    auto publish = [&](qint64 frames) {
+        if (frames <= progress.published.load(std::memory_order_relaxed))
+            return;
+        progress.published.store(frames, std::memory_order_release);
+        if (!toldReady && frames >= readyFrames) {
+            toldReady = true;
+            if (ready)
+                ready();
+        }
+    };
+    while (written + BlockFrames <= maxFrames) {
         if (cancelled && cancelled()) {
             delete_fluid_player(player);
-            out.error = QStringLiteral("cancelled");
-            return out;
+            fluid_synth_system_reset(synth);
+            return QStringLiteral("cancelled");
         }
         if (!songOver && fluid_player_get_status(player) != FLUID_PLAYER_PLAYING)
             songOver = true;
         fluid_synth_write_float(synth, BlockFrames, left.data(), 0, 1, right.data(), 0, 1);
         float peak = 0;
+        qint16 *dst = samples + written * channels;
         for (int i = 0; i < BlockFrames; ++i) {
-            frames.push_back(left[i]);
-            frames.push_back(right[i]);
-            peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+            const float level = std::max(std::fabs(left[i]), std::fabs(right[i]));
+            peak = std::max(peak, level);
+            if (level >= SilenceLevel)
+                audibleEnd = written + i + 1;
+            if (channels == 1) {
+                *dst++ = toSample((left[i] + right[i]) * 0.5f);
+            } else {
+                *dst++ = toSample(left[i]);
+                *dst++ = toSample(right[i]);
+            }
         }
+        written += BlockFrames;
+        // What may still be faded or cut at the end stays unpublished.
+        publish(audibleEnd - fadeFrames);
         if (songOver) {
             tailFrames += BlockFrames;
             const bool silent = peak < SilenceLevel && fluid_synth_get_active_voice_count(synth) == 0;
@@ -170,34 +208,18 @@ MidiRenderer::Pcm MidiRenderer::render(const QByteArray &midi, int rate, int cha
 
     // Cut the silence after the last audible sample, with a short fade so the
     // cut does not click.
-    qint64 last = qint64(frames.size() / 2);
-    while (last > 0
-           && std::max(std::fabs(frames[2 * (last - 1)]), std::fabs(frames[2 * (last - 1) + 1]))
-               < SilenceLevel)
-        --last;
-    frames.resize(size_t(last * 2));
-    const qint64 fade = std::min<qint64>(last, qint64(FadeMs) * rate / 1000);
+    const qint64 fade = std::min(audibleEnd, fadeFrames);
     for (qint64 i = 0; i < fade; ++i) {
         const float g = float(i) / float(fade);
-        frames[2 * (last - 1 - i)] *= g;
-        frames[2 * (last - 1 - i) + 1] *= g;
+        qint16 *frame = samples + (audibleEnd - 1 - i) * channels;
+        for (int c = 0; c < channels; ++c)
+            frame[c] = qint16(std::lround(frame[c] * g));
     }
-
-    float peak = 0;
-    for (float v : frames)
-        peak = std::max(peak, std::fabs(v));
-    const float scale = peak > PeakLimit ? PeakLimit / peak : 1.0f;
-
-    out.samples.resize(qsizetype(last) * channels * qsizetype(sizeof(qint16)));
-    auto *dst = reinterpret_cast<qint16 *>(out.samples.data());
-    for (qint64 i = 0; i < last; ++i) {
-        const float l = frames[2 * i] * scale, r = frames[2 * i + 1] * scale;
-        if (channels == 1) {
-            *dst++ = qint16(std::lround(std::clamp((l + r) * 0.5f, -1.0f, 1.0f) * 32767));
-        } else {
-            *dst++ = qint16(std::lround(std::clamp(l, -1.0f, 1.0f) * 32767));
-            *dst++ = qint16(std::lround(std::clamp(r, -1.0f, 1.0f) * 32767));
-        }
-    }
-    return out;
+    // The whole length first: a reader that sees done reads it.
+    if (audibleEnd > progress.published.load(std::memory_order_relaxed))
+        progress.published.store(audibleEnd, std::memory_order_release);
+    progress.done.store(true, std::memory_order_release);
+    if (!toldReady && audibleEnd > 0 && ready)
+        ready();
+    return {};
 }

@@ -9,6 +9,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cstring>
+
 Q_LOGGING_CATEGORY(lcAudio, "audio", QtWarningMsg)
 
 namespace {
@@ -159,10 +161,13 @@ void SdlAudioOut::channelEnded(int channel, quint64 generation)
 
 void SdlAudioOut::freeChunk(Slot &slot)
 {
+    // The channel is halted first: the mixer holds no effect of its stream then.
     if (slot.chunk)
         Mix_FreeChunk(slot.chunk);
     slot.chunk = nullptr;
     slot.pcm.clear();
+    slot.stream.reset();
+    slot.song.reset();
 }
 
 void SdlAudioOut::halt(int channel)
@@ -237,11 +242,28 @@ void SdlAudioOut::startDecode(int channel, Kind kind, const QByteArray &bytes)
     slot.decoding = true;
     const quint64 generation = slot.openGeneration;
     const int rate = m_rate, channels = m_channels;
-    MidiRenderer &midi = m_decoders[channel].midi;
-    m_decoders[channel].thread.start([this, channel, generation, kind, bytes, rate, channels, &midi] {
+    if (kind == Kind::Midi) {
+        // Played from its first second on, while the rest is made.
+        auto song = std::make_shared<MidiRenderer::Progress>();
+        slot.song = song;
+        MidiRenderer &midi = m_decoders[channel].midi;
+        m_decoders[channel].thread.start([this, channel, generation, bytes, rate, channels, song, &midi] {
+            auto stale = [this, channel, generation] { return m_wantedOpen[channel].load() != generation; };
+            auto ready = [this, channel, generation] {
+                QMetaObject::invokeMethod(
+                    this, [this, channel, generation] { songReady(channel, generation); },
+                    Qt::QueuedConnection);
+            };
+            const QString error = midi.render(bytes, rate, channels, *song, stale, ready);
+            QMetaObject::invokeMethod(
+                this, [this, channel, generation, error] { songRendered(channel, generation, error); },
+                Qt::QueuedConnection);
+        });
+        return;
+    }
+    m_decoders[channel].thread.start([this, channel, generation, bytes, rate, channels] {
         auto stale = [this, channel, generation] { return m_wantedOpen[channel].load() != generation; };
-        Pcm pcm = kind == Kind::Midi ? midi.render(bytes, rate, channels, stale)
-                                     : toMixerFormat(Mp3Decoder::decode(bytes, stale), rate, channels, stale);
+        Pcm pcm = toMixerFormat(Mp3Decoder::decode(bytes, stale), rate, channels, stale);
         if (stale())
             return;
         // Moved all the way into the slot: a five-minute song is some 50 MB.
@@ -252,6 +274,70 @@ void SdlAudioOut::startDecode(int channel, Kind kind, const QByteArray &bytes)
             },
             Qt::QueuedConnection);
     });
+}
+
+void SdlAudioOut::songReady(int channel, quint64 generation)
+{
+    Slot &slot = m_slots[channel];
+    if (generation != slot.openGeneration || !slot.song || slot.chunk)
+        return;
+    // The whole reserved buffer; the stream's effect ends the song where it ends.
+    slot.chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8 *>(slot.song->samples.data()),
+                                   Uint32(slot.song->samples.size()));
+    if (!slot.chunk) {
+        slot.playWhenReady = false;
+        return;
+    }
+    if (slot.playWhenReady) {
+        slot.playWhenReady = false;
+        startChunk(channel);
+    }
+}
+
+void SdlAudioOut::songRendered(int channel, quint64 generation, const QString &error)
+{
+    Slot &slot = m_slots[channel];
+    if (generation != slot.openGeneration || !slot.decoding)
+        return;
+    slot.decoding = false;
+    if (!slot.chunk) {
+        qCWarning(lcAudio) << "channel" << channel
+                           << "cannot sound:" << (error.isEmpty() ? QStringLiteral("nothing in it") : error);
+        slot.playWhenReady = false;
+        slot.song.reset();
+    }
+}
+
+void SdlAudioOut::streamEffect(int, void *stream, int length, void *stream_)
+{
+    // On the audio thread, with the mixer locked: no Mix_* call here.
+    auto *s = static_cast<Stream *>(stream_);
+    const bool done = s->progress->done.load(std::memory_order_acquire);
+    const qint64 made = s->progress->published.load(std::memory_order_acquire) * s->frameBytes;
+    const qint64 from = s->position, to = from + length;
+    if (made < to) {
+        // Not made yet (a machine slower than the song), or past its end: silence.
+        const qint64 start = std::max(made, from);
+        std::memset(static_cast<char *>(stream) + (start - from), 0, size_t(to - start));
+    }
+    s->position = to;
+    if (done && to >= made && !s->endTold) {
+        s->endTold = true;
+        SdlAudioOut *owner = s->owner;
+        const int channel = s->channel;
+        const quint64 generation = s->generation;
+        QMetaObject::invokeMethod(
+            owner, [owner, channel, generation] { owner->streamEnded(channel, generation); },
+            Qt::QueuedConnection);
+    }
+}
+
+void SdlAudioOut::streamEnded(int channel, quint64 generation)
+{
+    if (generation != m_playGeneration[channel].load() || !m_slots[channel].playing)
+        return;
+    halt(channel);
+    emit finished(channel);
 }
 
 bool SdlAudioOut::openWav(int channel, const QByteArray &wav, QString *error)
@@ -288,6 +374,20 @@ void SdlAudioOut::startChunk(int channel)
 {
     Slot &slot = m_slots[channel];
     ++m_playGeneration[channel];
+    if (slot.song) {
+        // The mixer drops a channel's effects when it halts: one for each play.
+        auto stream = std::make_unique<Stream>();
+        stream->owner = this;
+        stream->channel = channel;
+        stream->generation = m_playGeneration[channel].load();
+        stream->frameBytes = m_channels * int(sizeof(qint16));
+        stream->progress = slot.song;
+        if (!Mix_RegisterEffect(channel, &SdlAudioOut::streamEffect, nullptr, stream.get())) {
+            qCWarning(lcAudio) << "channel" << channel << "did not start:" << sdlError();
+            return;
+        }
+        slot.stream = std::move(stream);
+    }
     if (Mix_PlayChannel(channel, slot.chunk, 0) == channel)
         slot.playing = true;
     else
@@ -300,10 +400,10 @@ void SdlAudioOut::play(int channel)
         return;
     Slot &slot = m_slots[channel];
     halt(channel);
-    if (slot.decoding)
-        slot.playWhenReady = true;
-    else if (slot.chunk)
+    if (slot.chunk)
         startChunk(channel);
+    else if (slot.decoding)
+        slot.playWhenReady = true;
 }
 
 void SdlAudioOut::stop(int channel)

@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <memory>
 
 struct Mix_Chunk;
 
@@ -41,13 +42,32 @@ public:
     // Blocks until the decodes under way have ended; their results still
     // arrive through the event loop.
     void waitForDecodes();
+    // True while the channel's MIDI or MP3 file is still being made, though a
+    // MIDI song may already sound.
+    bool isDecoding(int channel) const { return isChannel(channel) && m_slots[channel].decoding; }
 
 private:
+    // A MIDI song as the mixer plays it while it is still being made: the
+    // chunk spans the buffer reserved for the longest song, and an effect on
+    // the channel silences what is not made yet and tells where the song ends.
+    struct Stream
+    {
+        SdlAudioOut *owner = nullptr;
+        int channel = 0;
+        quint64 generation = 0; // the play it belongs to
+        int frameBytes = 0;
+        qint64 position = 0; // bytes played so far; the audio thread's alone
+        bool endTold = false;
+        std::shared_ptr<MidiRenderer::Progress> progress;
+    };
+
     struct Slot
     {
         Mix_Chunk *chunk = nullptr;
-        QByteArray pcm;        // the samples a decoded MIDI or MP3 chunk points into
-        bool decoding = false; // a decode for this slot is under way
+        QByteArray pcm;                               // the samples a decoded MP3 chunk points into
+        std::shared_ptr<MidiRenderer::Progress> song; // the samples a MIDI chunk points into
+        std::unique_ptr<Stream> stream;               // the MIDI song's play under way
+        bool decoding = false;                        // a decode for this slot is under way
         bool playWhenReady = false;
         bool playing = false;
         quint64 openGeneration = 0; // tells a decode's result from one for an earlier open
@@ -62,6 +82,10 @@ private:
     };
 
     static void onChannelFinished(int channel);
+    static void streamEffect(int channel, void *stream, int length, void *stream_);
+    void streamEnded(int channel, quint64 generation);
+    void songReady(int channel, quint64 generation);
+    void songRendered(int channel, quint64 generation, const QString &error);
     void channelEnded(int channel, quint64 generation);
     void startDecode(int channel, Kind kind, const QByteArray &bytes);
     void decoded(int channel, quint64 generation, Pcm pcm);

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <SDL_mixer.h>
+
 namespace {
 
 const QString Tune = QStringLiteral(SAMPLE_DIR "/sounds/tune.mid");
@@ -105,6 +107,20 @@ private slots:
         QCOMPARE(m_audio.isPlaying(2), opens);
         QCOMPARE(ended.wait(opens ? 10000 : 100), opens);
         QCOMPARE(ended, opens ? QList<QVariantList>{{2}} : QList<QVariantList>());
+        QVERIFY(!m_audio.isPlaying(2));
+    }
+
+    // A long song sounds from its first second on, while the rest is made.
+    void longMidiSoundsWhileItIsMade()
+    {
+        const QString song = write("long.mid", midiNotes(240, 500, 3)); // two minutes
+        QVERIFY(m_audio.open(2, song, Kind::Midi));
+        m_audio.play(2);
+        QVERIFY(m_audio.isPlaying(2));
+        QTRY_VERIFY(Mix_Playing(2));
+        QVERIFY(m_audio.isDecoding(2));
+        m_audio.close(2);
+        m_audio.waitForDecodes();
         QVERIFY(!m_audio.isPlaying(2));
     }
 
