@@ -388,10 +388,14 @@ void SdlAudioOut::startChunk(int channel)
         }
         slot.stream = std::move(stream);
     }
-    if (Mix_PlayChannel(channel, slot.chunk, 0) == channel)
+    if (Mix_PlayChannel(channel, slot.chunk, 0) == channel) {
         slot.playing = true;
-    else
-        qCWarning(lcAudio) << "channel" << channel << "did not start:" << sdlError();
+        return;
+    }
+    qCWarning(lcAudio) << "channel" << channel << "did not start:" << sdlError();
+    // An effect left behind would outlive its stream.
+    Mix_UnregisterAllEffects(channel);
+    slot.stream.reset();
 }
 
 void SdlAudioOut::play(int channel)
