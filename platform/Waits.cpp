@@ -101,7 +101,7 @@ private:
 
 void runHoldingInput(QEventLoop &loop)
 {
-    const HeldInput held;
+    HeldInput held; // holds input back until the loop is over
     loop.exec();
 }
 
