@@ -6,9 +6,9 @@
 // none; the first sample is taken when the mixer first mixes the speech
 // channel, so the time includes synthesis, the WAV load and up to one buffer.
 
+#include "FirstSample.h"
 #include "OpenJTalkSpeech.h"
 #include "ProgramInfo.h"
-#include "SdlAudioOut.h"
 #include "TapeWriter.h"
 #include "Waits.h"
 #include "mdlM_Tape.h"
@@ -21,43 +21,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <SDL_mixer.h>
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <chrono>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-std::atomic<Clock::rep> firstSample{0};
-std::atomic<Clock::rep> pieceStart{0}; // the first sample of the piece playing now
-
-void SDLCALL noteFirstSample(int, void *, int, void *)
-{
-    Clock::rep none = 0;
-    const Clock::rep now = Clock::now().time_since_epoch().count();
-    firstSample.compare_exchange_strong(none, now);
-    none = 0;
-    pieceStart.compare_exchange_strong(none, now);
-}
-
-// The real mixer, with a note of when the speech channel first sounds.
-class TimedAudioOut : public SdlAudioOut
-{
-public:
-    void play(int channel) override
-    {
-        // The mixer forgets a channel's effects when its chunk ends: set it anew
-        // each time, and before the chunk starts, or its first buffer goes unseen.
-        if (channel == SpeechChannel) {
-            pieceStart = 0;
-            Mix_RegisterEffect(channel, noteFirstSample, nullptr, nullptr);
-        }
-        SdlAudioOut::play(channel);
-    }
-};
+using FirstSample::Clock;
 
 void TapeNextToFirstSample(benchmark::State &state)
 {
@@ -68,7 +38,7 @@ void TapeNextToFirstSample(benchmark::State &state)
     f.write(tapeFile({{text, 0, 0}}));
     f.close();
 
-    TimedAudioOut audio;
+    FirstSample::TimedAudioOut audio(AudioOut::SpeechChannel);
     EventLoopWaits waits;
     FixedProgramInfo program(dir.path());
     mdlSndAPI snd(audio, waits, program);
@@ -93,19 +63,10 @@ void TapeNextToFirstSample(benchmark::State &state)
 
     for (auto _ : state) {
         tape.LoadTape(dir.path(), QStringLiteral("30"));
-        firstSample = 0;
+        FirstSample::first = 0;
         const Clock::time_point start = Clock::now();
         tape.TapeNext();
-        QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (firstSample.load() != 0)
-                loop.quit();
-        });
-        poll.start(1);
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-        const Clock::rep at = firstSample.load();
+        const Clock::rep at = FirstSample::waitForFirst(10000);
         if (at == 0) {
             tape.TapeStop();
             state.SkipWithError("no voice within 10 s");
@@ -118,10 +79,10 @@ void TapeNextToFirstSample(benchmark::State &state)
         state.PauseTiming();
         QEventLoop rest;
         QTimer watch;
-        Clock::rep lastStart = pieceStart.load();
+        Clock::rep lastStart = FirstSample::ofPlay.load();
         pieceEnd = 0;
         QObject::connect(&watch, &QTimer::timeout, &rest, [&] {
-            const Clock::rep started = pieceStart.load();
+            const Clock::rep started = FirstSample::ofPlay.load();
             if (started != 0 && started != lastStart) {
                 if (pieceEnd != 0 && pieceEnd < started)
                     longestGapMs = std::max(
