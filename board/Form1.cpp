@@ -111,7 +111,7 @@ void Form1::SetFormInfo()
 {
     const FormInfo &info = m_app.iniIo.IniData.FormInfo;
     // Without a frame or title bar, a board off every screen could not be fetched back.
-    move(reachablePosition(QPoint(twipsToPixels(info.FormLeft), twipsToPixels(info.FormTop)), size()));
+    move(reachablePosition(QPoint(twipsToPixels(info.FormLeft), twipsToPixels(info.FormTop)), size(), false));
 }
 
 void Form1::applyRoundedShape()

@@ -62,6 +62,12 @@ bool isLead(char b)
     return Cp932::isLeadByte(static_cast<unsigned char>(b));
 }
 
+bool isTrail(char b)
+{
+    const auto u = static_cast<unsigned char>(b);
+    return (u >= 0x40 && u <= 0x7E) || (u >= 0x80 && u <= 0xFC);
+}
+
 } // namespace
 
 namespace Cp932 {
@@ -119,7 +125,7 @@ QString decode(QByteArrayView bytes, bool *ok)
         }
     };
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (isLead(bytes[i]) && i + 1 < bytes.size()) {
+        if (isLead(bytes[i]) && i + 1 < bytes.size() && isTrail(bytes[i + 1])) {
             ++i;
             continue;
         }

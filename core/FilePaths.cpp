@@ -4,9 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <filesystem>
 
@@ -49,6 +54,9 @@ QString resolveIgnoringCase(const QString &path)
 
 namespace {
 
+// What a save adds to the file's name for the file it writes first.
+const QString SaveSuffix = QStringLiteral(".save-");
+
 // A file grown past RLIMIT_FSIZE raises SIGXFSZ, whose default ends the
 // process; ignored, the write fails with EFBIG and is reported like a full disk.
 class FileSizeSignalIgnored
@@ -74,19 +82,34 @@ private:
 std::optional<Failure> writeWhole(const QString &path, const QByteArray &bytes)
 {
     const FileSizeSignalIgnored sizeLimitIsAnError;
-    QSaveFile file(path);
-    // A folder where no file may be made still lets a writable file be written
-    // over, as programs that write in place always could; the all-or-nothing
-    // write is kept wherever it can be had.
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so that a short write shows in write()'s count: through the
-    // buffer a disk that fills up half way can still end in a commit.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int number =
-            QFileInfo(path).dir().exists() ? RuntimeError::PathFileAccess : RuntimeError::PathNotFound;
-        return Failure::of(number, path + QStringLiteral(": ") + file.errorString());
+    const QFileInfo target(path);
+    if (!target.dir().exists())
+        return Failure::of(RuntimeError::PathNotFound, path + QStringLiteral(": the folder does not exist"));
+
+    // The bytes go to a file of a name only a save makes, which is renamed
+    // over the file once it is whole.
+    QTemporaryFile temp(path + SaveSuffix + QStringLiteral("XXXXXX"));
+    if (temp.open()) {
+        temp.setPermissions(target.exists()
+                                ? target.permissions()
+                                : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (temp.write(bytes) != bytes.size() || !temp.flush() || ::fsync(temp.handle()) != 0)
+            return Failure::of(RuntimeError::DeviceIo, path + QStringLiteral(": ") + temp.errorString());
+        if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData())
+            != 0)
+            return Failure::of(RuntimeError::PathFileAccess,
+                               path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
+        temp.setAutoRemove(false);
+        return std::nullopt;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // A folder where no file may be made still lets a writable file be written
+    // over, as programs that write in place always could: the all-or-nothing
+    // write is kept wherever it can be had.
+    QFile file(path);
+    // Unbuffered, so that a short write shows in write()'s count.
+    if (!target.exists() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return Failure::of(RuntimeError::PathFileAccess, path + QStringLiteral(": ") + temp.errorString());
+    if (file.write(bytes) != bytes.size())
         return Failure::of(RuntimeError::DeviceIo, path + QStringLiteral(": ") + file.errorString());
     return std::nullopt;
 }
@@ -94,11 +117,11 @@ std::optional<Failure> writeWhole(const QString &path, const QByteArray &bytes)
 void removeSaveLeftovers(const QString &path)
 {
     const QFileInfo target(path);
-    // QSaveFile's temporary files are the file's name, a dot and six letters or digits.
-    static const QRegularExpression leftover(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression leftover(QLatin1Char('^') + QRegularExpression::escape(SaveSuffix)
+                                             + QStringLiteral("[A-Za-z0-9]{6}$"));
     const QDir dir = target.dir();
     const QStringList names =
-        dir.entryList({target.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+        dir.entryList({target.fileName() + SaveSuffix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
         if (leftover.match(name.mid(target.fileName().size())).hasMatch()
             && isOrdinaryFile(dir.filePath(name)))

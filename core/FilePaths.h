@@ -34,8 +34,8 @@ bool isOrdinaryFile(const QString &path);
 // own words.
 std::optional<Failure> writeWhole(const QString &path, const QByteArray &bytes);
 
-// Removes the temporary files beside path ("109.in4.Ab12Cd") that a write
-// cut short by the end of the process left behind.
+// Removes the files beside path ("109.in4.save-Ab12Cd") that a write cut
+// short by the end of the process left behind; no other file.
 void removeSaveLeftovers(const QString &path);
 
 } // namespace FilePaths

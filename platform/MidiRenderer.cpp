@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <new>
 #include <vector>
 
 namespace {
@@ -151,7 +152,12 @@ QString MidiRenderer::render(const QByteArray &midi, int rate, int channels, Pro
     const qint64 fadeFrames = qint64(FadeMs) * rate / 1000;
     const qint64 readyFrames = qint64(ReadyMs) * rate / 1000;
     // Reserved whole and never moved: the mixer reads it while it is written.
-    progress.samples = QByteArray(maxFrames * channels * qsizetype(sizeof(qint16)), Qt::Uninitialized);
+    try {
+        progress.samples = QByteArray(maxFrames * channels * qsizetype(sizeof(qint16)), Qt::Uninitialized);
+    } catch (const std::bad_alloc &) {
+        delete_fluid_player(player);
+        return QStringLiteral("not enough memory");
+    }
     auto *samples = reinterpret_cast<qint16 *>(progress.samples.data());
     std::vector<float> left(BlockFrames), right(BlockFrames);
     qint64 written = 0;

@@ -98,7 +98,15 @@ bool isHiragana(QChar c)
 qsizetype firstWordsEnd(const QString &sentence)
 {
     for (qsizetype i = FirstWordsMinChars; i < sentence.size() && i <= FirstWordsMaxChars; ++i) {
-        if (isHiragana(sentence[i - 1]) && !isHiragana(sentence[i]) && sentence[i].isLetterOrNumber())
+        // お and ご begin the word that follows them (お気をつけ, ご乗車): the
+        // cut comes before them, never after.
+        auto isPrefix = [&](qsizetype at) {
+            return (sentence[at] == u'お' || sentence[at] == u'ご') && at + 1 < sentence.size()
+                && !isHiragana(sentence[at + 1]) && sentence[at + 1].isLetterOrNumber();
+        };
+        if (!isHiragana(sentence[i - 1]) || isPrefix(i - 1))
+            continue;
+        if ((!isHiragana(sentence[i]) && sentence[i].isLetterOrNumber()) || isPrefix(i))
             return i;
     }
     return -1;

@@ -84,7 +84,13 @@ protected:
     {
         if (!isUserInput(event->type()))
             return false;
-        if (const QWidget *target = targetOf(watched, event); target && !target->isEnabled())
+        // A press (or key) on a greyed control is no click; the rest is held
+        // whole, so that a press that was taken gets its release.
+        const bool press = event->type() == QEvent::MouseButtonPress
+            || event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::KeyPress
+            || event->type() == QEvent::ContextMenu;
+        if (const QWidget *target = press ? targetOf(watched, event) : nullptr;
+            target && !target->isEnabled())
             return true;
         m_held.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
         return true;

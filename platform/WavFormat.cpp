@@ -49,7 +49,8 @@ std::variant<Info, QString> read(QByteArrayView bytes)
         const qint64 size = le32(bytes, at + 4);
         const qsizetype body = at + 8;
         const qint64 held = qMin<qint64>(size, bytes.size() - body);
-        if (id == "fmt ") {
+        // The mixer takes the first format chunk and passes over any later one.
+        if (id == "fmt " && !haveFormat) {
             if (held < 16)
                 return QStringLiteral("a format chunk too short");
             info.format = le16(bytes, body);

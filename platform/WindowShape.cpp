@@ -47,6 +47,9 @@ QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight)
 
 namespace {
 
+// How long after a place is asked for a window manager may still move the window there.
+constexpr qint64 SettleMs = 3000;
+
 // The top edge of a frame, where its title bar is, shows on one of the screens.
 bool titleBarShows(const QPoint &topLeft, int width, const QList<QRect> &screens)
 {
@@ -71,9 +74,13 @@ QList<QRect> screenRects()
 } // namespace
 
 QPoint reachablePosition(const QPoint &topLeft, const QSize &size, const QList<QRect> &screens,
-                         const QRect &room)
+                         const QRect &room, bool titleBar)
 {
-    if (titleBarShows(topLeft, size.width(), screens) || room.isEmpty())
+    const bool shown = titleBar ? titleBarShows(topLeft, size.width(), screens)
+                                : std::any_of(screens.begin(), screens.end(), [&](const QRect &screen) {
+                                      return screen.intersects(QRect(topLeft, size));
+                                  });
+    if (shown || room.isEmpty())
         return topLeft;
     QRect target(topLeft, size);
     target.moveLeft(
@@ -83,10 +90,11 @@ QPoint reachablePosition(const QPoint &topLeft, const QSize &size, const QList<Q
     return target.topLeft();
 }
 
-QPoint reachablePosition(const QPoint &topLeft, const QSize &size)
+QPoint reachablePosition(const QPoint &topLeft, const QSize &size, bool titleBar)
 {
     const QScreen *primary = QGuiApplication::primaryScreen();
-    return reachablePosition(topLeft, size, screenRects(), primary ? primary->availableGeometry() : QRect());
+    return reachablePosition(topLeft, size, screenRects(), primary ? primary->availableGeometry() : QRect(),
+                             titleBar);
 }
 
 QPoint keptInside(const QRect &frame, const QRect &room)
@@ -105,6 +113,7 @@ void FramePlacement::place(Target target)
 {
     m_window.move(target(m_window.frameGeometry().size()));
     m_target = target;
+    m_placed.start();
     if (QWindow *window = m_window.windowHandle()) {
         window->removeEventFilter(this);
         window->installEventFilter(this);
@@ -135,7 +144,7 @@ bool FramePlacement::eventFilter(QObject *, QEvent *event)
                     place(std::exchange(m_unframed, nullptr));
             },
             Qt::QueuedConnection);
-    } else if (m_target && framed()) {
+    } else if (m_target && framed() && m_placed.isValid() && m_placed.elapsed() < SettleMs) {
         const QRect frame = m_window.frameGeometry();
         if (!titleBarShows(frame.topLeft(), frame.width(), screenRects())) {
             QMetaObject::invokeMethod(

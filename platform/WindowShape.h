@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QRect>
@@ -20,10 +21,12 @@ QRegion roundedRectRegion(QSize size, int ellipseWidth, int ellipseHeight);
 // is topLeft: there, if its top edge, where the title bar and its close box
 // are, lies on a screen; otherwise moved onto the primary screen's free room,
 // so a window saved on a screen that is gone or above one stays within reach.
-QPoint reachablePosition(const QPoint &topLeft, const QSize &size);
+// A window without a frame (the board) is dragged by any part of it: it
+// stays where any screen shows part of it.
+QPoint reachablePosition(const QPoint &topLeft, const QSize &size, bool titleBar = true);
 // The same for screens given as their rectangles, the primary one's free room last.
 QPoint reachablePosition(const QPoint &topLeft, const QSize &size, const QList<QRect> &screens,
-                         const QRect &room);
+                         const QRect &room, bool titleBar = true);
 
 // How far of a top edge must show on a screen for a window to be in reach.
 constexpr int TitleBarHeight = 20;
@@ -39,8 +42,9 @@ QPoint keptInside(const QRect &frame, const QRect &room);
 // frame was asked for, so the frame ends up above and left of it. A place asked
 // for before the frame is known is therefore asked for again when it is: when
 // the window is first exposed or moved with a frame around it. Should the window
-// still end with its title bar off every screen (the frame taken for the
-// inside once more), it is put where it was asked to stand.
+// still end with its title bar off every screen in the first seconds (the
+// frame taken for the inside once more), it is put where it was asked to
+// stand; after that it is the user's to move.
 class FramePlacement : public QObject
 {
 public:
@@ -63,6 +67,7 @@ private:
     QWidget &m_window;
     Target m_unframed; // a place taken before the frame was known
     Target m_target;   // the last place asked for, to come back to when the title bar ends off every screen
+    QElapsedTimer m_placed; // since that place was asked for
 };
 
 // Moves a frameless window with the mouse when it is grabbed by its surface.

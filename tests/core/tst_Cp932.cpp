@@ -37,6 +37,12 @@ private slots:
         QCOMPARE(Cp932::decode(bytes), text);
     }
 
+    // A lead byte without its second byte is no character, but what follows it still is.
+    void leadByteWithoutSecond()
+    {
+        QCOMPARE(Cp932::decode(QByteArray::fromHex("81FD")).back(), QChar(0xF8F1));
+    }
+
     void unmappableBecomesQuestionMark_data()
     {
         QTest::addColumn<QString>("text");

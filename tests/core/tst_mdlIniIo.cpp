@@ -187,7 +187,8 @@ private slots:
     // What a save cut short by a kill leaves beside the file goes at the next start; nothing else does.
     void leftoversOfASaveAreRemoved()
     {
-        const QStringList names{"109.in4.a1B2c3", "109.in4.bak", "109.in4.a1B2c3d", "other.in4.a1B2c3"};
+        const QStringList names{"109.in4.save-a1B2c3", "109.in4.backup", "109.in4.a1B2c3",
+                                "109.in4.save-a1B2c3d", "other.in4.save-a1B2c3"};
         for (const QString &name : names) {
             QFile f(m_dir.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -197,7 +198,9 @@ private slots:
         QStringList left = QDir(m_dir.path()).entryList(QDir::Files);
         for (const QString &name : names)
             QFile::remove(m_dir.filePath(name));
-        QCOMPARE(left, (QStringList{"109.in4.a1B2c3d", "109.in4.bak", "other.in4.a1B2c3"}));
+        QCOMPARE(left,
+                 (QStringList{"109.in4.a1B2c3", "109.in4.backup", "109.in4.save-a1B2c3d",
+                              "other.in4.save-a1B2c3"}));
     }
 
     // A folder where no file may be made, with the settings file itself writable.

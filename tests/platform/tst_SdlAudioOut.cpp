@@ -84,6 +84,10 @@ private slots:
         QByteArray noFormat = wavOf(1, 1, 8000, 8, second);
         noFormat.replace(12, 4, "junk");
         QTest::newRow("no format chunk") << noFormat << "samples before their format";
+        // The mixer reads the first format chunk; a later one must not hide it.
+        QByteArray twoFormats = wavOf(1, 1, 1, 8, second);
+        twoFormats.insert(36, wavOf(1, 2, 44100, 16, {}).mid(12, 24));
+        QTest::newRow("a second format chunk") << twoFormats << "a rate of 1 Hz";
         QTest::newRow("header alone") << QByteArray("RIFF\0\0\0\0WAVE", 12) << "no format chunk";
     }
 

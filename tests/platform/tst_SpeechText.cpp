@@ -23,6 +23,8 @@ private slots:
         QTest::newRow("no comma: after the first words")
             << "県立総合運動公園入口のバス停でお降りください。"
             << QStringList{"県立総合運動公園入口の", "バス停でお降りください。"};
+        QTest::newRow("never after お or ご") << "バスが揺れますのでお気をつけください。"
+                                              << QStringList{"バスが揺れますので", "お気をつけください。"};
         QTest::newRow("a short first sentence whole")
             << "お待たせしました。" << QStringList{"お待たせしました。"};
         QTest::newRow("a comma alone goes with the clause before")

@@ -34,6 +34,17 @@ private slots:
         QCOMPARE(::reachablePosition(saved, QSize(300, 200), screens, QRect(0, 0, 1280, 760)), placed);
     }
 
+    // The board has no title bar: any part of it on a screen keeps it there.
+    void framelessWindowStaysWhereItShows()
+    {
+        const QList<QRect> screen{QRect(0, 0, 1280, 800)};
+        const QRect room(0, 0, 1280, 760);
+        QCOMPARE(::reachablePosition(QPoint(100, -20), QSize(300, 200), screen, room, false),
+                 QPoint(100, -20));
+        QCOMPARE(::reachablePosition(QPoint(1500, 100), QSize(300, 200), screen, room, false),
+                 QPoint(980, 100));
+    }
+
     void keptInside_data()
     {
         QTest::addColumn<QRect>("frame");
