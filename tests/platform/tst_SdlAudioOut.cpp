@@ -70,20 +70,10 @@ private slots:
         QTest::addColumn<QString>("refusal"); // empty: accepted
         const QByteArray second(44100 * 4, '\0');
         QTest::newRow("CD stereo") << wavOf(1, 2, 44100, 16, second) << QString();
-        QTest::newRow("float") << wavOf(3, 1, 48000, 32, second) << QString();
-        QTest::newRow("mu-law") << wavOf(7, 1, 8000, 8, second) << QString();
-        QTest::newRow("data cut short") << wavOf(1, 1, 22050, 16, second).chopped(1000) << QString();
-        QTest::newRow("1 Hz") << wavOf(1, 1, 1, 8, second) << "a rate of 1 Hz";
-        QTest::newRow("a million Hz") << wavOf(1, 1, 1000000, 16, second) << "a rate of 1000000 Hz";
-        QTest::newRow("no channel") << wavOf(1, 0, 8000, 8, second) << "0 channels";
         QTest::newRow("nine channels") << wavOf(1, 9, 8000, 8, second) << "9 channels";
         QTest::newRow("12-bit") << wavOf(1, 1, 8000, 12, second) << "format 1 with 12-bit samples";
-        QTest::newRow("MP3 inside") << wavOf(0x55, 1, 8000, 0, second) << "format 85 with 0-bit samples";
         // 32 MB at 8 kHz, 8-bit mono: about 12 minutes, 705 MB once converted.
         QTest::newRow("too long") << wavOf(1, 1, 8000, 8, QByteArray(32 << 20, '\x80')) << "too long to play";
-        QByteArray noFormat = wavOf(1, 1, 8000, 8, second);
-        noFormat.replace(12, 4, "junk");
-        QTest::newRow("no format chunk") << noFormat << "samples before their format";
         // The mixer reads the first format chunk; a later one must not hide it.
         QByteArray twoFormats = wavOf(1, 1, 1, 8, second);
         twoFormats.insert(36, wavOf(1, 2, 44100, 16, {}).mid(12, 24));

@@ -295,22 +295,6 @@ private slots:
                  (Rows{"Stop 1,1", "Stop 2,2,180", "Stop 3,2,280,180"}));
     }
 
-    void sampleFeedRoutes()
-    {
-        auto opened = GtfsSource::open(QStringLiteral(SAMPLE_DIR "/gtfs"));
-        QVERIFY(std::holds_alternative<std::unique_ptr<GtfsSource>>(opened));
-        auto listed = GtfsImport::routes(*std::get<std::unique_ptr<GtfsSource>>(opened));
-        QVERIFY(std::holds_alternative<std::vector<GtfsImport::Route>>(listed));
-        QStringList lines;
-        for (const GtfsImport::Route &r : std::get<std::vector<GtfsImport::Route>>(listed))
-            lines << QStringLiteral("%1 %2 %3 %4")
-                         .arg(QString::fromUtf8(r.id))
-                         .arg(r.trips)
-                         .arg(r.stops)
-                         .arg(r.tickets);
-        QCOMPARE(lines, (QStringList{"R10 7 12 7", "R11 3 12 8"}));
-    }
-
     // The command: what it writes, and that a refusal writes nothing.
     void commandLine_data()
     {
@@ -325,12 +309,7 @@ private slots:
         QTest::newRow("broken zip") << QStringList{"from-gtfs", "ZIP", "R", "7", "OUT"} << 1 << QStringList{};
         QTest::newRow("leading zero")
             << QStringList{"from-gtfs", "FEED", "R", "07", "OUT"} << 2 << QStringList{};
-        QTest::newRow("100000") << QStringList{"from-gtfs", "FEED", "R", "100000", "OUT"} << 2
-                                << QStringList{};
-        QTest::newRow("unknown option")
-            << QStringList{"from-gtfs", "FEED", "R", "7", "OUT", "--fast"} << 2 << QStringList{};
         QTest::newRow("listing") << QStringList{"gtfs-routes", "FEED"} << 0 << QStringList{};
-        QTest::newRow("help") << QStringList{"from-gtfs", "--help"} << 0 << QStringList{};
     }
 
     void commandLine()

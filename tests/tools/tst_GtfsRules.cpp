@@ -20,19 +20,6 @@ Fares faresOf(const Matrix &m)
     return f;
 }
 
-// Fares that depend only on a band number of each stop: 180 + 30 per band crossed.
-Fares banded(const QList<int> &bands)
-{
-    Matrix m;
-    for (qsizetype a = 0; a < bands.size(); ++a) {
-        QList<int> row;
-        for (qsizetype b = 0; b < bands.size(); ++b)
-            row << (b > a ? 180 + 30 * (bands[b] - bands[a]) : 0);
-        m << row;
-    }
-    return faresOf(m);
-}
-
 PricedRule rule(const char *route, const char *origin, const char *destination, int price)
 {
     return {route, origin, destination, qint16(price), {}, 0};
@@ -77,31 +64,6 @@ private slots:
             trips.push_back({ids[i], std::vector<int>(stops[i].begin(), stops[i].end())});
         const std::optional<size_t> got = GtfsRules::patternTrip(trips);
         QCOMPARE(got ? int(*got) : -1, chosen);
-    }
-
-    void parsePrice_data()
-    {
-        QTest::addColumn<QByteArray>("written");
-        QTest::addColumn<int>("yen"); // -99999: not a price
-        QTest::newRow("210") << QByteArray("210") << 210;
-        QTest::newRow("210.0") << QByteArray("210.0") << 210;
-        QTest::newRow("blanks") << QByteArray(" 210 ") << 210;
-        QTest::newRow("32767") << QByteArray("32767") << 32767;
-        QTest::newRow("-32768") << QByteArray("-32768") << -32768;
-        QTest::newRow("210.5") << QByteArray("210.5") << -99999;
-        QTest::newRow("32768") << QByteArray("32768") << -99999;
-        QTest::newRow("empty") << QByteArray("") << -99999;
-        QTest::newRow("exponent") << QByteArray("2e2") << -99999;
-        QTest::newRow("currency") << QByteArray("210円") << -99999;
-        QTest::newRow("dot alone") << QByteArray(".") << -99999;
-    }
-
-    void parsePrice()
-    {
-        QFETCH(QByteArray, written);
-        QFETCH(int, yen);
-        const std::optional<qint16> got = GtfsRules::parsePrice(written);
-        QCOMPARE(got ? int(*got) : -99999, yen);
     }
 
     void fares_data()
@@ -154,44 +116,6 @@ private slots:
         QCOMPARE(std::get<PricedRule>(refused).line, 7);
         bad.routeId = "X";
         QVERIFY(std::holds_alternative<Fares>(GtfsRules::fares({"A", "B"}, "R", {bad})));
-    }
-
-    void ticketNumbers_data()
-    {
-        QTest::addColumn<Fares>("fares");
-        QTest::addColumn<bool>("merge");
-        QTest::addColumn<QList<int>>("tickets");
-        QTest::newRow("one band, one number") << banded({1, 1, 1, 2}) << true << QList<int>{1, 1, 1, 1};
-        QTest::newRow("bands of two") << banded({1, 1, 2, 2, 3, 4}) << true << QList<int>{1, 1, 2, 2, 3, 3};
-        QTest::newRow("no merging") << banded({1, 1, 2, 2}) << false << QList<int>{1, 2, 3, 3};
-        QTest::newRow("one later fare apart starts a number")
-            << faresOf({{0, 100, 200, 300}, {0, 0, 200, 300}, {0, 0, 0, 310}, {0, 0, 0, 0}}) << true
-            << QList<int>{1, 1, 2, 2};
-        QTest::newRow("two stops") << banded({1, 5}) << true << QList<int>{1, 1};
-    }
-
-    void ticketNumbers()
-    {
-        QFETCH(Fares, fares);
-        QFETCH(bool, merge);
-        QFETCH(QList<int>, tickets);
-        const std::vector<int> got = GtfsRules::ticketNumbers(fares, merge);
-        QCOMPARE(QList<int>(got.begin(), got.end()), tickets);
-    }
-
-    void rowsHoldTheFaresOfEachTicketsFirstStop()
-    {
-        const Fares f = banded({1, 1, 2, 3});
-        const std::vector<int> tickets = GtfsRules::ticketNumbers(f, true);
-        const std::vector<HyRecord> r = GtfsRules::rows({"a", "b", "c", "d"}, tickets, f);
-        QCOMPARE(r.size(), size_t(4));
-        const QList<QList<int>> expected{
-            {1, 0, 0}, {1, 180, 0}, {2, 210, 0}, {2, 240, 210}}; // ticket, Col 1, Col 2
-        for (size_t i = 0; i < r.size(); ++i) {
-            QCOMPARE(r[i].TeiName, QStringList({"a", "b", "c", "d"})[qsizetype(i)]);
-            QCOMPARE((QList<int>{r[i].SeiriNo, r[i].Col[1], r[i].Col[2]}), expected[qsizetype(i)]);
-            QCOMPARE(r[i].Col[3], qint16(0));
-        }
     }
 
     void announcements_data()
