@@ -135,13 +135,7 @@ QString decode(QByteArrayView bytes, bool *ok)
             start = i + 1;
         }
     }
-    if (start == 0) {
-        QStringDecoder &d = decoder();
-        out = d(bytes);
-        good = !d.hasError();
-    } else {
-        flush(bytes.size());
-    }
+    flush(bytes.size());
     if (ok)
         *ok = good;
     return out;

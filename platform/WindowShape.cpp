@@ -112,17 +112,13 @@ QPoint keptInside(const QRect &frame, const QRect &room)
 void FramePlacement::place(Target target)
 {
     m_window.move(target(m_window.frameGeometry().size()));
-    m_target = target;
+    m_target = std::move(target);
     m_placed.start();
     if (QWindow *window = m_window.windowHandle()) {
         window->removeEventFilter(this);
         window->installEventFilter(this);
     }
-    if (framed()) {
-        m_unframed = nullptr;
-        return;
-    }
-    m_unframed = std::move(target);
+    m_awaitingFrame = !framed();
 }
 
 bool FramePlacement::framed() const
@@ -136,14 +132,10 @@ bool FramePlacement::eventFilter(QObject *, QEvent *event)
     if (event->type() != QEvent::Expose && event->type() != QEvent::Move)
         return false;
     // After this event: the window's own handling of it would undo the move.
-    if (m_unframed && framed()) {
+    if (m_awaitingFrame && framed()) {
+        m_awaitingFrame = false;
         QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (m_unframed)
-                    place(std::exchange(m_unframed, nullptr));
-            },
-            Qt::QueuedConnection);
+            this, [this] { place(m_target); }, Qt::QueuedConnection);
     } else if (m_target && framed() && m_placed.isValid() && m_placed.elapsed() < SettleMs) {
         const QRect frame = m_window.frameGeometry();
         if (!titleBarShows(frame.topLeft(), frame.width(), screenRects())) {

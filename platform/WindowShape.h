@@ -65,9 +65,9 @@ private:
     bool framed() const;
 
     QWidget &m_window;
-    Target m_unframed; // a place taken before the frame was known
-    Target m_target;   // the last place asked for, to come back to when the title bar ends off every screen
-    QElapsedTimer m_placed; // since that place was asked for
+    Target m_target;              // the last place asked for
+    bool m_awaitingFrame = false; // it was asked for before the frame was known
+    QElapsedTimer m_placed;       // since that place was asked for
 };
 
 // Moves a frameless window with the mouse when it is grabbed by its surface.
