@@ -44,23 +44,6 @@ private slots:
         QCOMPARE(::reachablePosition(QPoint(1500, 100), QSize(300, 200), screen, room, false),
                  QPoint(980, 100));
     }
-
-    void keptInside_data()
-    {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QPoint>("placed");
-        QTest::newRow("inside") << QRect(100, 100, 418, 200) << QPoint(100, 100);
-        QTest::newRow("widened past the right edge") << QRect(900, 560, 418, 200) << QPoint(862, 560);
-        QTest::newRow("past the bottom") << QRect(100, 700, 418, 200) << QPoint(100, 560);
-        QTest::newRow("larger than the room") << QRect(50, 50, 2000, 200) << QPoint(0, 50);
-    }
-
-    void keptInside()
-    {
-        QFETCH(QRect, frame);
-        QFETCH(QPoint, placed);
-        QCOMPARE(::keptInside(frame, QRect(0, 0, 1280, 760)), placed);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_WindowShape)
