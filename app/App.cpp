@@ -12,32 +12,22 @@
 #include <QScreen>
 
 App::App(const AppServices &services)
-    : dialogs(services.dialogs)
-    , audio(services.audio)
-    , waits(services.waits)
-    , clock(services.clock)
-    , elapsed(services.elapsed)
-    , program(services.program)
-    , shell(services.shell)
-    , endRun(services.endRun)
-    , iniIo(services.program)
-    , sound(services.audio, services.waits, services.program)
-    , tape(
-          sound, [this] { return options ? options->SoundInfo() : iniIo.IniData.SoundInfo; },
-          services.createSpeech, services.osName)
-    , mdl109(*this)
+    : Session(services)
+    , m_endRun(services.endRun)
+    , m_form1(std::make_unique<Form1>(*this))
+    , m_options(std::make_unique<frmOption>(*this))
+    , m_panel(std::make_unique<frmCtl>(*this))
 {
-    form1 = std::make_unique<Form1>(*this);
-    options = std::make_unique<frmOption>(*this);
-    panel = std::make_unique<frmCtl>(*this);
+    connectWindows(*m_form1, *m_options, *m_panel);
+    askToQuit = [this] { return quit(); };
 }
 
 // The panel first: it holds the board's ChimeiCtl and the tape's buttons in its reach.
 App::~App()
 {
-    panel.reset();
-    options.reset();
-    form1.reset();
+    m_panel.reset();
+    m_options.reset();
+    m_form1.reset();
 }
 
 void App::startUp()
@@ -92,8 +82,8 @@ bool App::quit()
 {
     if (m_ended)
         return true;
-    if (dialogs.MsgBox(panel.get(), QStringLiteral("ルクシオを終了しますか？"), Dialogs::YesNo,
-                       Dialogs::Question, QStringLiteral("ルクシオの終了確認"))
+    if (dialogs.MsgBox(panel, QStringLiteral("ルクシオを終了しますか？"), Dialogs::YesNo, Dialogs::Question,
+                       QStringLiteral("ルクシオの終了確認"))
         != Dialogs::AnsweredYes)
         return false;
 
@@ -109,8 +99,8 @@ bool App::quit()
     if (const auto failure = iniIo.SaveIni())
         dialogs.MsgBox(nullptr, mdlIniIo::saveErrorMessage(*failure), Dialogs::Ok, Dialogs::NoIcon,
                        Dialogs::appTitle());
-    if (endRun)
-        endRun();
+    if (m_endRun)
+        m_endRun();
     return true;
 }
 

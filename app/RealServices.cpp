@@ -20,14 +20,8 @@ void prepareWindowing()
 
 AppServices RealServices::services()
 {
-    return {dialogs,
-            audio,
-            waits,
-            clock,
-            nullptr,
-            program,
-            shell,
-            [this] { return OpenJTalkSpeech::create(audio, OpenJTalkPlaces::standard(program.folder())); },
-            [] { return GetOsInfo(); },
+    return {{dialogs, audio, waits, clock, nullptr, program, shell,
+             [this] { return OpenJTalkSpeech::create(audio, OpenJTalkPlaces::standard(program.folder())); },
+             [] { return GetOsInfo(); }},
             [] { QCoreApplication::exit(0); }};
 }

@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include "App.h"
 #include "BoardPicture.h"
 #include "ChimeiCtl_E.h"
 #include "Clock.h"
@@ -8,6 +7,7 @@
 #include "M_DegitEm.h"
 #include "OleColor.h"
 #include "ProgramInfo.h"
+#include "Session.h"
 #include "Twips.h"
 #include "frmCtl.h"
 #include "mdl109_000.h"
@@ -31,18 +31,18 @@ QRect placed(BoardLayout::Place place, int width, int height)
 
 } // namespace
 
-Form1::Form1(App &app)
+Form1::Form1(Session &session)
     : QWidget(nullptr, Qt::FramelessWindowHint)
-    , m_app(app)
+    , m_session(session)
 {
-    setWindowTitle(m_app.program.baseName());
+    setWindowTitle(m_session.program.baseName());
     setFixedSize(twipsToPixels(BoardLayout::ClientWidth), twipsToPixels(BoardLayout::ClientHeight));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(DefaultBackColor));
     setPalette(pal);
 
     auto addCell = [&](int k) {
-        auto *cell = new M_DegitEm(m_app.dialogs, this);
+        auto *cell = new M_DegitEm(m_session.dialogs, this);
         cell->setGeometry(placed(BoardLayout::Cell[k], BoardLayout::CellWidth, BoardLayout::CellHeight));
         connect(cell, &DegitElement::DblClick, this, [this, k] { Degit_DblClick(k); });
         Degit[k] = cell;
@@ -50,7 +50,7 @@ Form1::Form1(App &app)
     addCell(0);
     Degit[0]->hide();
 
-    ChimeiCtl = new ChimeiCtl_E(m_app.elapsed, this);
+    ChimeiCtl = new ChimeiCtl_E(m_session.elapsed, this);
     ChimeiCtl->setGeometry(placed(BoardLayout::Chimei, BoardLayout::ChimeiWidth, BoardLayout::ChimeiHeight));
 
     Timer1 = new QTimer(this);
@@ -58,7 +58,7 @@ Form1::Form1(App &app)
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     for (int i = 0; i < 2; ++i) {
-        auto *field = new M_Degit(m_app.dialogs, this);
+        auto *field = new M_Degit(m_session.dialogs, this);
         field->setKeta(2);
         field->setGeometry(placed(BoardLayout::Time[i], BoardLayout::TimeWidth, BoardLayout::TimeHeight));
         field->hide();
@@ -102,14 +102,14 @@ void Form1::setPicture(const QPixmap &New_Picture)
 
 void Form1::GetFormInfo()
 {
-    FormInfo &info = m_app.iniIo.IniData.FormInfo;
+    FormInfo &info = m_session.iniIo.IniData.FormInfo;
     info.FormLeft = pixelsToTwips(x());
     info.FormTop = pixelsToTwips(y());
 }
 
 void Form1::SetFormInfo()
 {
-    const FormInfo &info = m_app.iniIo.IniData.FormInfo;
+    const FormInfo &info = m_session.iniIo.IniData.FormInfo;
     // Without a frame or title bar, a board off every screen could not be fetched back.
     move(reachablePosition(QPoint(twipsToPixels(info.FormLeft), twipsToPixels(info.FormTop)), size(), false));
 }
@@ -136,7 +136,7 @@ void Form1::setTicketNumberColor(qint32 color)
 // is taken as a request to end the run, as the panel's close box is.
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (m_app.quit())
+    if (m_session.mayClose())
         event->accept();
     else
         event->ignore();
@@ -157,7 +157,7 @@ void Form1::setDigitColors(qint32 back, qint32 baseFore, qint32 fore)
 
 void Form1::Timer1_Timer()
 {
-    const QString now = m_app.clock.now().toString(QStringLiteral("hh:mm:ss"));
+    const QString now = m_session.clock.now().toString(QStringLiteral("hh:mm:ss"));
     TimeDegit[0]->setValue(qint16(now.mid(0, 2).toInt()));
     TimeDegit[1]->setValue(qint16(now.mid(3, 2).toInt()));
 }
@@ -167,8 +167,7 @@ void Form1::Degit_DblClick(int Index)
     M_DegitEm *clicked = Degit[Index];
     if (!clicked->UserSet())
         return;
-    if (m_app.panel)
-        m_app.panel->setEnabled(false);
+    m_session.panel->setEnabled(false);
     if (clicked->ShowSetDlg() == 1) {
         // One dialog sets every cell alike; each keeps what it shows.
         const qint16 zeroMode = clicked->ZeroMode();
@@ -183,8 +182,7 @@ void Form1::Degit_DblClick(int Index)
             cell->setValue(value);
         }
     }
-    if (m_app.panel)
-        m_app.panel->setEnabled(true);
+    m_session.panel->setEnabled(true);
 }
 
 void Form1::paintEvent(QPaintEvent *)

@@ -8,7 +8,7 @@
 
 #include <array>
 
-class App;
+class Session;
 class ChimeiCtl_E;
 class M_Degit;
 class M_DegitEm;
@@ -28,7 +28,7 @@ public:
     static constexpr int CornerEllipse = 24;
     static constexpr QRgb DefaultBackColor = 0x4a4a4a; // the rim, under the picture's last column
 
-    explicit Form1(App &app);
+    explicit Form1(Session &session);
     ~Form1() override;
 
     // The controls in the order of the window's design. Element 0 of Degit
@@ -70,7 +70,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    App &m_app;
+    Session &m_session;
     QPixmap m_Picture;
     SurfaceDrag m_drag{*this};
     bool m_shaped = false;

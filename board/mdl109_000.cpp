@@ -1,21 +1,18 @@
 #include "mdl109_000.h"
 
-#include "App.h"
-#include "Dialogs.h"
+#include "ColorButton.h"
 #include "Form1.h"
 #include "M_DegitEm.h"
-#include "RuntimeError.h"
+#include "Session.h"
 #include "frmOption.h"
 
-#include "ColorButton.h"
 #include <QCheckBox>
-
 #include <QLabel>
 
 void mdl109_000::ResetAllDegit()
 {
     for (int k = 1; k <= BoardLayout::CellCount; ++k)
-        m_app.form1->Degit[k]->ResetDegit(false);
+        m_session.form1->Degit[k]->ResetDegit(false);
 }
 
 QString mdl109_000::toFullWidthDigits(const QString &text)
@@ -54,22 +51,9 @@ QString mdl109_000::seirikenWord(int Index)
     }
 }
 
-QString mdl109_000::seirikenErrorMessage(const Failure &failure)
-{
-    const QString gap = QStringLiteral("\r\n\r\n");
-    return QStringLiteral("エラーです！") + gap + QStringLiteral("コード：") + QString::number(failure.number)
-        + gap + QStringLiteral("内容：") + failure.description + gap
-        + QStringLiteral("モジュール：IniIO-SeirikenNumSet( )");
-}
-
 void mdl109_000::SeirikenNumSet(qint16 Index, qint16 Zero)
 {
-    if (!m_app.form1) {
-        m_app.dialogs.MsgBox(nullptr, seirikenErrorMessage(Failure::of(RuntimeError::ObjectNotSet)),
-                             Dialogs::Ok, Dialogs::Stop, QStringLiteral("エラー！"));
-        return;
-    }
-    const auto &labels = m_app.form1->lblSeiriNum;
+    const auto &labels = m_session.form1->lblSeiriNum;
     QLabel *first = labels[1];
     QFont face = first->font();
     if (Index < 2) {
@@ -94,13 +78,13 @@ void mdl109_000::SeirikenNumSet(qint16 Index, qint16 Zero)
 
 void mdl109_000::SetModelDefaults()
 {
-    frmOption &option = *m_app.options;
+    frmOption &option = *m_session.options;
     option.Check1->setChecked(true);
     option.Command5[0]->setBackColor(SeiriNumColorOff);
     option.Command5[1]->setBackColor(SeiriNumColorOn);
     option.Command5[2]->setBackColor(SeiriNumColorOn);
 
-    Form1 &form = *m_app.form1;
+    Form1 &form = *m_session.form1;
     const QPixmap board = form.imgRes[0]->pixmap();
     form.setPicture(board);
     form.imgRes[1]->setPixmap(board);

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-class App;
-struct Failure;
+class Session;
 
 // What is particular to this model's board (109): blanking its cells, its
 // start-up defaults, and the 整理券 (numbered ticket) number row above the cells.
@@ -19,8 +18,8 @@ public:
     // Schemes 0..11 of SeiriNumFormat.
     static constexpr int SchemeCount = 12;
 
-    explicit mdl109_000(App &app)
-        : m_app(app)
+    explicit mdl109_000(Session &session)
+        : m_session(session)
     {
     }
 
@@ -40,8 +39,7 @@ public:
     static QString toFullWidthDigits(const QString &text);
     // The word label 1 carries in scheme Index; empty for schemes 0 and 1, 10, 11 and beyond.
     static QString seirikenWord(int Index);
-    static QString seirikenErrorMessage(const Failure &failure);
 
 private:
-    App &m_app;
+    Session &m_session;
 };

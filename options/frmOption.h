@@ -6,7 +6,7 @@
 
 #include <array>
 
-class App;
+class Session;
 class ColorButton;
 class M_Degit;
 class PageButton;
@@ -35,7 +35,70 @@ public:
     static constexpr int KomaCount = 24;    // rows of the cell lists, "1".."24"
     static constexpr int ColumnCount = 150; // rows of the data column lists, "1".."150"
 
-    explicit frmOption(App &app);
+    // Which element of a control array holds what; the numbers are the controls' own.
+    // Label3, Text2, Command3, Command10.
+    struct Folder
+    {
+        enum : int { Fares, Tapes };
+    };
+    // Command5, Frame6, txtSelectPanel, Command6.
+    struct Backlight
+    {
+        enum : int { Off, On1, On2 };
+    };
+    // Option3.
+    struct PanelChoice
+    {
+        enum : int { Auto, Each, On1User, On1BuiltIn, On2BuiltIn, On2User, OffUser, OffBuiltIn };
+    };
+    // Label6, Command8.
+    struct DigitColour
+    {
+        enum : int { Back, BaseFore, Fore };
+    };
+    // Check3.
+    struct InfoCheck
+    {
+        enum : int { StopNo, SeiriNo, KeitoNo, DataCol, StopNoFromZero };
+    };
+    // Combo4.
+    struct InfoList
+    {
+        enum : int { StopNoKoma, SeiriNoKoma, KeitoNoKoma, DataColKoma, DataColNo };
+    };
+    // Label8, Command9.
+    struct StopNameColour
+    {
+        enum : int { Back, Fore };
+    };
+    // txtSelectSound, cmdSelectSound; Unused has no sound of its own, its box is kept hidden so the others
+    // keep their numbers.
+    struct Sound
+    {
+        enum : int { Keito, Reset, Unused, TapeFixed, Tape1, Tape2, Tape3, FareFixed, Fare1, Fare2, Fare3 };
+    };
+    // Option2.
+    struct SoundWhen
+    {
+        enum : int { FareAlways, FareByData, TapeAlways, TapeByFlag };
+    };
+    // Option6 (the fares), Option7 (the tape).
+    struct Playing
+    {
+        enum : int { Sync, Async };
+    };
+    // Option5, Frame2.
+    struct SoundFrame
+    {
+        enum : int { Tape, Fare };
+    };
+    // Option4.
+    struct TicketDate
+    {
+        enum : int { ByPrint, ByKeito, Fixed };
+    };
+
+    explicit frmOption(Session &session);
     ~frmOption() override;
 
     // The page selector and the six pages, stacked at one place.
@@ -135,74 +198,60 @@ public:
     void Command11_Click();
     static QStringList capabilityLines(const PlgInfo &info);
 
-    // The settings as the controls hold them now.
-    QString HyDir() const;
-    QString TpDir() const;
+    // The whole record's blocks DataDirInfo to SeiriPrevInfo as the controls
+    // hold them now, read through the one table that SetOptionInfo and
+    // GetOptionInfo use; the other blocks are left empty.
+    IniRecord settings() const;
 
-    qint16 UseAutoSeiriNum() const;
-    qint32 SeiriNumColorOff() const;
-    qint32 SeiriNumColorOn1() const;
-    qint32 SeiriNumColorOn2() const;
-    qint16 SeiriNumFormat() const;
-    qint16 SeiriNumZero() const;
-    bool PanelEach() const;
-    bool PanelOffUser() const;
-    bool PanelOn1User() const;
-    bool PanelOn2User() const;
-    QString PanelOffFile() const;
-    QString PanelOn1File() const;
-    QString PanelOn2File() const;
+    // One setting each, as the controls hold it now.
+    QString HyDir() const { return settings().DataDirInfo.HyDir; }
+    QString TpDir() const { return settings().DataDirInfo.TpDir; }
 
-    qint32 DegitBackColor() const;
-    qint32 DegitBaseForeColor() const;
-    qint32 DegitForeColor() const;
-    qint16 ShowStopNo() const;
-    qint16 StopNoKoma() const;
-    qint16 StopNoFromZero() const;
-    qint16 ShowSeiriNo() const;
-    qint16 SeiriNoKoma() const;
-    qint16 ShowKeitoNo() const;
-    qint16 KeitoNoKoma() const;
-    qint16 ShowDataCol() const;
-    qint16 DataColNo() const;
-    qint16 DataColKoma() const;
+    bool UseAutoSeiriNum() const { return settings().PanelInfo.UseAutoSeiriNum != 0; }
+    qint32 SeiriNumColorOff() const { return settings().PanelInfo.SeiriNumColorOff; }
+    qint32 SeiriNumColorOn1() const { return settings().PanelInfo.SeiriNumColorOn1; }
+    qint32 SeiriNumColorOn2() const { return settings().PanelInfo.SeiriNumColorOn2; }
+    qint16 SeiriNumFormat() const { return settings().PanelInfo.SeiriNumFormat; }
+    bool SeiriNumZero() const { return settings().PanelInfo.SeiriNumZero != 0; }
+    bool PanelEach() const { return settings().PanelInfo.PanelEach != 0; }
+    bool PanelOffUser() const { return settings().PanelInfo.PanelOffUser != 0; }
+    bool PanelOn1User() const { return settings().PanelInfo.PanelOn1User != 0; }
+    bool PanelOn2User() const { return settings().PanelInfo.PanelOn2User != 0; }
+    QString PanelOffFile() const { return settings().PanelInfo.PanelOffFile; }
+    QString PanelOn1File() const { return settings().PanelInfo.PanelOn1File; }
+    QString PanelOn2File() const { return settings().PanelInfo.PanelOn2File; }
 
-    qint32 ChimeiBackColor() const;
-    qint32 ChimeiForeColor() const;
-    qint16 ChimeiFontMode() const;
-    qint16 ChimeiFontBold() const;
+    qint32 DegitBackColor() const { return settings().DegitInfo.DegitBackColor; }
+    qint32 DegitBaseForeColor() const { return settings().DegitInfo.DegitBaseForeColor; }
+    qint32 DegitForeColor() const { return settings().DegitInfo.DegitForeColor; }
 
-    QString KeitoSound() const;
-    QString ResetSound() const;
-    bool FareSoundAlways() const;
-    bool FareSoundByData() const;
-    bool FareSoundSync() const;
-    QString FareSoundFile() const;
-    qint16 FareSoundCol() const;
-    QString FareSound1() const;
-    QString FareSound2() const;
-    QString FareSound3() const;
-    // The whole sound block, for the tape, which reads it when it plays.
-    ::SoundInfo SoundInfo() const;
+    qint32 ChimeiBackColor() const { return settings().ChimeiInfo.ChimeiBackColor; }
+    qint32 ChimeiForeColor() const { return settings().ChimeiInfo.ChimeiForeColor; }
+    qint16 ChimeiFontMode() const { return settings().ChimeiInfo.ChimeiFontMode; }
+    bool ChimeiFontBold() const { return settings().ChimeiInfo.ChimeiFontBold != 0; }
 
-    qint16 UseSeiriPrev() const;
-    QString SeiriPlgPath() const;
-    bool DateByPrint() const;
-    bool DateByKeito() const;
-    bool DateFixed() const;
-    QString FixedDate() const;
+    QString KeitoSound() const { return settings().SoundInfo.KeitoSound; }
+    QString ResetSound() const { return settings().SoundInfo.ResetSound; }
+    // The whole sound block, for the tape and the data steps, which read it when they play.
+    ::SoundInfo SoundInfo() const { return settings().SoundInfo; }
+
+    bool UseSeiriPrev() const { return settings().SeiriPrevInfo.UseSeiriPrev != 0; }
+    QString SeiriPlgPath() const { return settings().SeiriPrevInfo.SeiriPlgPath; }
+    bool DateByPrint() const { return settings().SeiriPrevInfo.DateByPrint != 0; }
+    bool DateByKeito() const { return settings().SeiriPrevInfo.DateByKeito != 0; }
+    QString FixedDate() const { return settings().SeiriPrevInfo.FixedDate; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildPage0();
-    void buildPage1();
-    void buildPage2();
-    void buildPage3();
-    void buildPage4();
-    void buildPage5();
-    void connectReactions();
+    // The pages, each built and wired in a file of its own.
+    void buildFoldersPage();
+    void buildPanelPage();
+    void buildDigitsPage();
+    void buildStopNamePage();
+    void buildSoundsPage();
+    void buildTicketPage();
     void showPage(int index);
     void Option3_Click();
     void previewDigitColors();
@@ -210,7 +259,7 @@ private:
     void reapplyBacklight();
     // The transfers of SetOptionInfo and GetOptionInfo, in their order.
     template<class Transfer>
-    void transferAll(IniRecord &record, Transfer &&transfer);
+    void transferAll(IniRecord &record, Transfer &&transfer) const;
 
-    App &m_app;
+    Session &m_session;
 };

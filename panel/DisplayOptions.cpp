@@ -1,14 +1,15 @@
 // How the unit looks: display erase, backlight, the page frames and the ticket preview.
 #include "frmCtl.h"
 
-#include "App.h"
 #include "ChimeiCtl_E.h"
 #include "Dialogs.h"
+#include "FilePaths.h"
 #include "Form1.h"
 #include "M_Degit.h"
 #include "M_DegitEm.h"
 #include "PictureBox.h"
 #include "RuntimeError.h"
+#include "Session.h"
 #include "WindowShape.h"
 #include "frmOption.h"
 
@@ -69,7 +70,7 @@ QString pictureErrorMessage(int code)
 
 void frmCtl::Check1_Click()
 {
-    Form1 &board = *m_app.form1;
+    Form1 &board = *m_session.form1;
     const bool erased = Check1->isChecked();
     if (erased) {
         board.ChimeiCtl->SetChimei(QString());
@@ -89,16 +90,16 @@ void frmCtl::Check1_Click()
     }
     if (!board.TimeDegit[0]->isHidden())
         board.Timer1->start();
-    grpM_Tape->setEnabled(m_app.tape.SpeechReady());
-    DispData(qint16(m_app.dataIo.DataPos + 1));
+    grpM_Tape->setEnabled(m_session.tape.SpeechReady());
+    DispData(qint16(m_session.dataIo.DataPos + 1));
 }
 
 void frmCtl::Option4_Click(int Index)
 {
     if (Index < 0 || Index > 2)
         return;
-    const frmOption &option = *m_app.options;
-    Form1 &board = *m_app.form1;
+    const frmOption &option = *m_session.options;
+    Form1 &board = *m_session.form1;
     const qint32 colors[3] = {option.SeiriNumColorOff(), option.SeiriNumColorOn1(),
                               option.SeiriNumColorOn2()};
     const bool user[3] = {option.PanelOffUser(), option.PanelOn1User(), option.PanelOn2User()};
@@ -106,12 +107,12 @@ void frmCtl::Option4_Click(int Index)
 
     if (option.PanelEach() && user[Index]) {
         // A user picture that is not there leaves the board as it is, silently.
-        if (mdlM_Tape::FileExists(files[Index])) {
+        if (FilePaths::isOrdinaryFile(files[Index])) {
             QImageReader reader(files[Index]);
             const QImage picture = reader.read();
             if (picture.isNull())
-                m_app.dialogs.MsgBox(this, pictureErrorMessage(pictureErrorNumber(reader.error())),
-                                     Dialogs::Ok, Dialogs::Stop, QStringLiteral("エラー"));
+                m_session.dialogs.MsgBox(this, pictureErrorMessage(pictureErrorNumber(reader.error())),
+                                         Dialogs::Ok, Dialogs::Stop, QStringLiteral("エラー"));
             else
                 board.setPicture(QPixmap::fromImage(picture));
         }

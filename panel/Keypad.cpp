@@ -1,7 +1,8 @@
 // The keypad and digit lists, the data steps and the tape buttons of the panel.
 #include "frmCtl.h"
 
-#include "App.h"
+#include "PanelRules.h"
+#include "Session.h"
 #include "frmOption.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@ const QString StepChannel = QStringLiteral("S2");
 
 void frmCtl::CommandButton1_Click(int Index)
 {
-    m_app.sound.PlaySoundFile(m_app.options->ResetSound(), KeyChannel, false, 0);
+    m_session.sound.PlaySoundFile(m_session.options->ResetSound(), KeyChannel, false, 0);
     if (Index == 10) {
         KeyToKeito = true;
         Label2[0]->clear();
@@ -33,17 +34,17 @@ void frmCtl::CommandButton1_Click(int Index)
 
 void frmCtl::List2_Click()
 {
-    m_app.sound.PlaySoundFile(m_app.options->ResetSound(), KeyChannel, false, 0);
+    m_session.sound.PlaySoundFile(m_session.options->ResetSound(), KeyChannel, false, 0);
 }
 
 void frmCtl::List3_Click()
 {
-    m_app.sound.PlaySoundFile(m_app.options->KeitoSound(), KeyChannel, false, 0);
+    m_session.sound.PlaySoundFile(m_session.options->KeitoSound(), KeyChannel, false, 0);
 }
 
 void frmCtl::Command2_Click(int Index)
 {
-    DataIo &data = m_app.dataIo;
+    DataIo &data = m_session.dataIo;
     if (Index == 0) {
         if (data.DataPos <= 0)
             return;
@@ -60,35 +61,31 @@ void frmCtl::Command2_Click(int Index)
         return;
     }
 
-    const frmOption &option = *m_app.options;
+    const SoundInfo s = m_session.options->SoundInfo();
     QString sound;
-    if (option.FareSoundAlways()) {
-        sound = option.FareSoundFile();
+    if (s.FareSoundAlways != 0) {
+        sound = s.FareSoundFile;
     } else {
-        const int column = option.FareSoundCol() + 1;
+        // The flag is in a data column of the row stepped to.
+        const int column = s.FareSoundCol + 1;
         const HyRecord &row = data.HyTable[data.DataPos + 1];
-        const int v = column >= 1 && column <= HyRecord::ColCount ? row.Col[column] : 0;
-        if (v == 1)
-            sound = option.FareSound1();
-        else if (v == 2)
-            sound = option.FareSound2();
-        else if (v == 3)
-            sound = option.FareSound3();
+        const int flag = column >= 1 && column <= HyRecord::ColCount ? row.Col[column] : 0;
+        sound = PanelRules::soundForFlag(flag, s.FareSound1, s.FareSound2, s.FareSound3);
     }
-    m_app.sound.PlaySoundFile(sound, StepChannel, option.FareSoundSync(), 0);
+    m_session.sound.PlaySoundFile(sound, StepChannel, s.FareSoundSync != 0, 0);
     DispData(qint16(data.DataPos + 1));
 }
 
 void frmCtl::cmdTapeNext_Click()
 {
-    m_app.tape.TapeNext();
-    if (m_app.tape.TapeAdvanceFlag(m_app.tape.TapePosition()) == 1)
+    m_session.tape.TapeNext();
+    if (m_session.tape.TapeAdvanceFlag(m_session.tape.TapePosition()) == 1)
         Command2_Click(1);
 }
 
 void frmCtl::cmdTapeBack_Click()
 {
-    m_app.tape.TapeBack();
-    if (m_app.tape.TapeAdvanceFlag(m_app.tape.TapePosition()) == 1)
+    m_session.tape.TapeBack();
+    if (m_session.tape.TapeAdvanceFlag(m_session.tape.TapePosition()) == 1)
         Command2_Click(0);
 }

@@ -1,13 +1,14 @@
 // Route setting (系統設定): the two リセット buttons.
 #include "frmCtl.h"
 
-#include "App.h"
 #include "ChimeiCtl_E.h"
 #include "Clock.h"
 #include "Dialogs.h"
 #include "FilePaths.h"
 #include "Form1.h"
 #include "M_DegitEm.h"
+#include "PanelRules.h"
+#include "Session.h"
 #include "Waits.h"
 #include "frmOption.h"
 
@@ -39,12 +40,12 @@ void frmCtl::Command1_Click(int Index)
 {
     if (Index != 0 && Index != 1)
         return;
-    const frmOption &option = *m_app.options;
-    DataIo &data = m_app.dataIo;
+    const frmOption &option = *m_session.options;
+    DataIo &data = m_session.dataIo;
     const QString fareFolder = FilePaths::withTrailingSeparator(option.HyDir());
     const QString tapeFolder = FilePaths::withTrailingSeparator(option.TpDir());
 
-    m_app.sound.PlaySoundFile(option.KeitoSound(), QStringLiteral("S1"), false, 0);
+    m_session.sound.PlaySoundFile(option.KeitoSound(), QStringLiteral("S1"), false, 0);
 
     qint64 section;
     if (Index == 1) {
@@ -54,23 +55,23 @@ void frmCtl::Command1_Click(int Index)
         data.KeitoNo = selectedDigits(List2);
         section = leadingNumber(selectedDigits(List3));
     }
-    data.KukanNo = qint16(section == 0 ? 1 : std::min<qint64>(section, 300));
+    data.KukanNo = PanelRules::sectionNumber(section);
     const QString routeText = QString::number(leadingNumber(data.KeitoNo));
 
     // The tape first: a route without fare data still has its announcements.
-    m_app.tape.LoadTape(tapeFolder, routeText);
+    m_session.tape.LoadTape(tapeFolder, routeText);
     const HyLoadResult loaded = data.LoadHyData(fareFolder, routeText);
     if (!loaded.loaded()) {
-        m_app.dialogs.MsgBox(this, loaded.message, Dialogs::Ok, Dialogs::NoIcon, Dialogs::appTitle());
+        m_session.dialogs.MsgBox(this, loaded.message, Dialogs::Ok, Dialogs::NoIcon, Dialogs::appTitle());
         return;
     }
 
-    Form1 &board = *m_app.form1;
+    Form1 &board = *m_session.form1;
     board.ChimeiCtl->SetChimei(QStringLiteral("系統設定"));
     for (int k = 1; k <= BoardLayout::CellCount; ++k)
         board.Degit[k]->ResetDegit(true);
     letPendingEventsRun();
-    m_app.waits.sleep(LampTestMs);
+    m_session.waits.sleep(LampTestMs);
     for (int k = 1; k <= BoardLayout::CellCount; ++k)
         board.Degit[k]->setValue(qint16(0));
 
@@ -79,7 +80,7 @@ void frmCtl::Command1_Click(int Index)
     Check1->setEnabled(true);
 
     KeitoDate = option.DateByPrint() || option.DateByKeito()
-        ? m_app.clock.now().toString(QStringLiteral("MM-dd-yyyy"))
+        ? m_session.clock.now().toString(QStringLiteral("MM-dd-yyyy"))
         : option.FixedDate();
     DispData(qint16(data.DataPos + 1));
 }

@@ -1,11 +1,11 @@
 #include "frmCtl.h"
 
-#include "App.h"
 #include "ChimeiCtl_E.h"
 #include "Dialogs.h"
 #include "Form1.h"
 #include "PictureBox.h"
 #include "ProgramInfo.h"
+#include "Session.h"
 #include "TicketPlugin.h"
 #include "Twips.h"
 #include "WindowShape.h"
@@ -61,10 +61,10 @@ QListWidget *digitList(QWidget *parent, const QRect &at)
 
 } // namespace
 
-frmCtl::frmCtl(App &app)
+frmCtl::frmCtl(Session &session)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , drawSeiriken(KR4_DrawSeiriken)
-    , m_app(app)
+    , m_session(session)
 {
     setWindowTitle(QStringLiteral("集中操作盤"));
     QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -78,15 +78,13 @@ frmCtl::frmCtl(App &app)
     setPreviewWidth(false);
     connectControls();
 
-    // The panel's load.
-    if (m_app.form1)
-        m_app.form1->setWindowTitle(QStringLiteral("ルクシオ - 型番:") + m_app.program.baseName());
+    // The panel's load; the board's title is given once both windows are built.
     for (int i = 0; i < 12; ++i) {
         BtnRgn[i] = roundedRectRegion(KeyFace.size(), KeyCornerEllipse, KeyCornerEllipse)
                         .translated(KeyFace.topLeft());
         CommandButton1[i]->setMask(BtnRgn[i]);
     }
-    m_app.tape.InitSpeech({grpM_Tape, cmdTapeNext, cmdTapeBack, cmdTapeStop, cmdTapeSet});
+    m_session.tape.InitSpeech({grpM_Tape, cmdTapeNext, cmdTapeBack, cmdTapeStop, cmdTapeSet});
 }
 
 frmCtl::~frmCtl() = default;
@@ -215,14 +213,14 @@ void frmCtl::connectControls()
     connect(Check4, &QPushButton::clicked, this, &frmCtl::keepWholeOnScreen);
     connect(cmdTapeNext, &QPushButton::clicked, this, &frmCtl::cmdTapeNext_Click);
     connect(cmdTapeBack, &QPushButton::clicked, this, &frmCtl::cmdTapeBack_Click);
-    connect(cmdTapeStop, &QPushButton::clicked, this, [this] { m_app.tape.TapeStop(); });
-    connect(cmdTapeSet, &QPushButton::clicked, this, [this] { m_app.tape.ShowVoiceSettings(); });
+    connect(cmdTapeStop, &QPushButton::clicked, this, [this] { m_session.tape.TapeStop(); });
+    connect(cmdTapeSet, &QPushButton::clicked, this, [this] { m_session.tape.ShowVoiceSettings(); });
     connect(Command4, &QPushButton::clicked, this, &frmCtl::Command4_Click);
     connect(Command8, &QPushButton::clicked, this, &frmCtl::Command8_Click);
     // A company chosen shows on the ticket at once, not only from the next stop.
     connect(Combo1, &QComboBox::activated, this, [this] {
-        if (m_app.dataIo.heldRows() > 0)
-            drawPreview(qint16(m_app.dataIo.DataPos + 1));
+        if (m_session.dataIo.heldRows() > 0)
+            drawPreview(qint16(m_session.dataIo.DataPos + 1));
     });
     connect(picSeirikenPrev, &PictureBox::rightPressed, MnuHide,
             [this](const QPoint &at) { MnuHide->popup(at); });
@@ -236,7 +234,7 @@ void frmCtl::setPreviewWidth(bool open)
 
 void frmCtl::GetCtrlDataInfo()
 {
-    CtrlDataInfo &info = m_app.iniIo.IniData.CtrlDataInfo;
+    CtrlDataInfo &info = m_session.iniIo.IniData.CtrlDataInfo;
     info.CtlLeft = pixelsToTwips(x());
     info.CtlTop = pixelsToTwips(y());
     info.CtlHScroll0 = HScroll1[0]->value();
@@ -248,7 +246,7 @@ void frmCtl::GetCtrlDataInfo()
 
 void frmCtl::SetCtrlDataInfo()
 {
-    const CtrlDataInfo &info = m_app.iniIo.IniData.CtrlDataInfo;
+    const CtrlDataInfo &info = m_session.iniIo.IniData.CtrlDataInfo;
     const QPoint saved(twipsToPixels(info.CtlLeft), twipsToPixels(info.CtlTop));
     m_placement.place([saved](QSize frame) { return reachablePosition(saved, frame); });
     HScroll1[0]->setValue(info.CtlHScroll0);
@@ -263,16 +261,16 @@ void frmCtl::HScroll1_Change(int Index)
 {
     Label1[Index]->setText(QString::number(HScroll1[Index]->value()));
     // Both, whichever bar moved.
-    m_app.form1->ChimeiCtl->setSpeed(qint16(HScroll1[0]->value()));
-    m_app.form1->ChimeiCtl->setScrollStartWait(HScroll1[1]->value());
+    m_session.form1->ChimeiCtl->setSpeed(qint16(HScroll1[0]->value()));
+    m_session.form1->ChimeiCtl->setScrollStartWait(HScroll1[1]->value());
 }
 
 QString frmCtl::versionText() const
 {
-    const QStringList parts = m_app.program.version().split(QLatin1Char('.'));
+    const QStringList parts = m_session.program.version().split(QLatin1Char('.'));
     auto part = [&](int i) { return QString::number(i < parts.size() ? parts[i].toInt() : 0); };
     const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("型番：") + m_app.program.baseName() + crlf + QStringLiteral("バージョン：")
+    return QStringLiteral("型番：") + m_session.program.baseName() + crlf + QStringLiteral("バージョン：")
         + part(0) + QLatin1Char('.') + part(1) + QLatin1Char('.') + part(2) + crlf + crlf
         + QStringLiteral("数字：DSEG7 Classic, Modern, Classic Mini（keshikan）SIL Open Font License 1.1")
         + crlf
@@ -286,23 +284,23 @@ QString frmCtl::versionText() const
 
 void frmCtl::Command4_Click()
 {
-    m_app.form1->setEnabled(false);
+    m_session.form1->setEnabled(false);
     setEnabled(false);
-    m_app.options->exec();
-    m_app.form1->setEnabled(true);
+    m_session.options->exec();
+    m_session.form1->setEnabled(true);
     setEnabled(true);
     // The current name again, drawn with the settings now in force.
-    ChimeiCtl_E &strip = *m_app.form1->ChimeiCtl;
+    ChimeiCtl_E &strip = *m_session.form1->ChimeiCtl;
     strip.SetChimei(QString());
-    strip.SetChimei(m_app.dataIo.HyTable[m_app.dataIo.DataPos + 1].TeiName);
+    strip.SetChimei(m_session.dataIo.HyTable[m_session.dataIo.DataPos + 1].TeiName);
 }
 
 void frmCtl::Command8_Click()
 {
     const QString text = versionText();
-    m_app.form1->setEnabled(false);
-    m_app.dialogs.Call_dlg110(this, 1, text);
-    m_app.form1->setEnabled(true);
+    m_session.form1->setEnabled(false);
+    m_session.dialogs.Call_dlg110(this, 1, text);
+    m_session.form1->setEnabled(true);
 }
 
 bool frmCtl::eventFilter(QObject *watched, QEvent *event)
@@ -323,7 +321,7 @@ bool frmCtl::eventFilter(QObject *watched, QEvent *event)
 void frmCtl::closeEvent(QCloseEvent *event)
 {
     // The panel is the program: closing it ends the run, once the user agrees.
-    if (m_app.quit())
+    if (m_session.mayClose())
         event->accept();
     else
         event->ignore();

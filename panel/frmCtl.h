@@ -8,7 +8,7 @@
 #include <array>
 #include <functional>
 
-class App;
+class Session;
 class PictureBox;
 class QAction;
 class QCheckBox;
@@ -45,7 +45,7 @@ public:
         const QString &plgPath, QPainter &surface, const QString &teiName, const QString &date,
         const QString &time, qint32 keitoNo, qint16 seiriNo, qint16 row, qint16 corpIndex)>;
 
-    explicit frmCtl(App &app);
+    explicit frmCtl(Session &session);
     ~frmCtl() override;
 
     // Page frames at one place: (0) the digit lists, (1) the keypad.
@@ -139,7 +139,7 @@ private:
     // Anything may happen in it, a whole refresh or route setting included.
     void letPendingEventsRun();
 
-    App &m_app;
+    Session &m_session;
     quint64 m_refreshes =
         0; // DispData calls so far: a refresh overtaken by a newer one leaves the name to it
     FramePlacement m_placement{*this};

@@ -1,6 +1,7 @@
 #include "mdlM_Tape.h"
 
 #include "FilePaths.h"
+#include "PanelRules.h"
 #include "Readings.h"
 #include "SpeechEngine.h"
 #include "mdlSndAPI.h"
@@ -19,11 +20,6 @@ mdlM_Tape::mdlM_Tape(mdlSndAPI &sound, SoundSettings soundSettings, SpeechFactor
 }
 
 mdlM_Tape::~mdlM_Tape() = default;
-
-bool mdlM_Tape::FileExists(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
 
 void mdlM_Tape::setFrame(bool enabled, const QString *caption)
 {
@@ -111,16 +107,7 @@ qint16 mdlM_Tape::TapeSoundFlag(int position) const
 
 QString mdlM_Tape::soundOfFlag(const SoundInfo &s, int position) const
 {
-    switch (TapeSoundFlag(position)) {
-    case 1:
-        return s.TapeSound1;
-    case 2:
-        return s.TapeSound2;
-    case 3:
-        return s.TapeSound3;
-    default:
-        return QString();
-    }
+    return PanelRules::soundForFlag(TapeSoundFlag(position), s.TapeSound1, s.TapeSound2, s.TapeSound3);
 }
 
 void mdlM_Tape::SpeakTapeEntry(int position)

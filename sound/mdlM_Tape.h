@@ -63,9 +63,6 @@ public:
     qint16 TapeAdvanceFlag(int position) const;
     qint16 TapeSoundFlag(int position) const;
 
-    // An ordinary file exists at the path.
-    static bool FileExists(const QString &path);
-
     // The engine, while there is one (for the version box and tests).
     SpeechEngine *speechEngine() const { return m_speech.get(); }
 
