@@ -1,6 +1,6 @@
 #include "RealServices.h"
 
-#include "ByteStrings.h"
+#include "OsInfo.h"
 #include "Fonts.h"
 #include "OpenJTalkSpeech.h"
 #include "QtJapanese.h"

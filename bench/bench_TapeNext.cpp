@@ -8,7 +8,7 @@
 
 #include "FirstSample.h"
 #include "OpenJTalkSpeech.h"
-#include "ProgramInfo.h"
+#include "FixedProgramInfo.h"
 #include "TapeWriter.h"
 #include "Waits.h"
 #include "mdlM_Tape.h"

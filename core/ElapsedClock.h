@@ -21,13 +21,3 @@ public:
 private:
     QElapsedTimer m_timer;
 };
-
-class FakeElapsedClock : public ElapsedClock
-{
-public:
-    qint64 msecs() const override { return m_ms; }
-    void advanceMs(qint64 ms) { m_ms += ms; }
-
-private:
-    qint64 m_ms = 0;
-};

@@ -13,6 +13,10 @@ QString description(int number)
         return QStringLiteral("メモリが不足しています。");
     case SubscriptOutOfRange:
         return QStringLiteral("インデックスが有効範囲にありません。");
+    case OutOfStackSpace:
+        return QStringLiteral("スタック領域が不足しています。");
+    case InternalError:
+        return QStringLiteral("内部エラーです。");
     case ObjectNotSet:
         return QStringLiteral("オブジェクト変数または With ブロック変数が設定されていません。");
     case BadFileName:

@@ -11,6 +11,8 @@ enum Number : int {
     Overflow = 6,
     OutOfMemory = 7,
     SubscriptOutOfRange = 9,
+    OutOfStackSpace = 28,
+    InternalError = 51,
     BadFileName = 52,
     FileNotFound = 53,
     DeviceIo = 57,

@@ -6,7 +6,7 @@
 #include "OptionWidgets.h"
 #include "PictureBox.h"
 #include "Session.h"
-#include "TicketPlugin.h"
+#include "Kr4Calls.h"
 #include "Twips.h"
 #include "frmCtl.h"
 

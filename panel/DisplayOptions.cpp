@@ -30,9 +30,9 @@ int pictureErrorNumber(QImageReader::ImageReaderError error)
 {
     switch (error) {
     case QImageReader::FileNotFoundError:
-        return 53;
+        return RuntimeError::FileNotFound;
     case QImageReader::DeviceError:
-        return 57;
+        return RuntimeError::DeviceIo;
     default:
         return RuntimeError::InvalidPicture; // not a picture, or not one that can be read
     }
@@ -42,19 +42,19 @@ QString pictureErrorMessage(int code)
 {
     QString explanation;
     switch (code) {
-    case 7:
-    case 28:
-    case 51:
+    case RuntimeError::OutOfMemory:
+    case RuntimeError::OutOfStackSpace:
+    case RuntimeError::InternalError:
         explanation = QStringLiteral(
             "　内部的なエラーです。ぽるて鉄道へ報告してください。エラー場所：frmCtl.Option4_Click()");
         break;
-    case 53:
-    case 75:
-    case 76:
+    case RuntimeError::FileNotFound:
+    case RuntimeError::PathFileAccess:
+    case RuntimeError::PathNotFound:
         explanation = QStringLiteral("　画像ファイルが見つからないか、指定している場所が不正です。");
         break;
-    case 57:
-    case 68:
+    case RuntimeError::DeviceIo:
+    case RuntimeError::DeviceUnavailable:
         explanation = QStringLiteral("　デバイスエラーもしくは準備が出来ていません。");
         break;
     case RuntimeError::InvalidPicture:

@@ -1,18 +1,14 @@
-// The keypad and digit lists, the data steps and the tape buttons of the panel.
+// The keypad and the digit lists of the panel: keying a route and section in.
 #include "frmCtl.h"
 
-#include "PanelRules.h"
 #include "Session.h"
 #include "frmOption.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace {
 const QString KeyChannel = QStringLiteral("S1");
-const QString StepChannel = QStringLiteral("S2");
 } // namespace
 
 void frmCtl::CommandButton1_Click(int Index)
@@ -40,52 +36,4 @@ void frmCtl::List2_Click()
 void frmCtl::List3_Click()
 {
     m_session.sound.PlaySoundFile(m_session.options->KeitoSound(), KeyChannel, false, 0);
-}
-
-void frmCtl::Command2_Click(int Index)
-{
-    DataIo &data = m_session.dataIo;
-    if (Index == 0) {
-        if (data.DataPos <= 0)
-            return;
-        --data.DataPos;
-    } else if (Index == 1) {
-        if (data.DataPos == data.HyCount - 1)
-            return;
-        // Nor past what the table holds: a refused load may have left HyCount
-        // from another file.
-        if (data.DataPos + 1 >= std::min(data.heldRows(), DataIo::TableRows))
-            return;
-        ++data.DataPos;
-    } else {
-        return;
-    }
-
-    const SoundInfo s = m_session.options->SoundInfo();
-    QString sound;
-    if (s.FareSoundAlways != 0) {
-        sound = s.FareSoundFile;
-    } else {
-        // The flag is in a data column of the row stepped to.
-        const int column = s.FareSoundCol + 1;
-        const HyRecord &row = data.HyTable[data.DataPos + 1];
-        const int flag = column >= 1 && column <= HyRecord::ColCount ? row.Col[column] : 0;
-        sound = PanelRules::soundForFlag(flag, s.FareSound1, s.FareSound2, s.FareSound3);
-    }
-    m_session.sound.PlaySoundFile(sound, StepChannel, s.FareSoundSync != 0, 0);
-    DispData(qint16(data.DataPos + 1));
-}
-
-void frmCtl::cmdTapeNext_Click()
-{
-    m_session.tape.TapeNext();
-    if (m_session.tape.TapeAdvanceFlag(m_session.tape.TapePosition()) == 1)
-        Command2_Click(1);
-}
-
-void frmCtl::cmdTapeBack_Click()
-{
-    m_session.tape.TapeBack();
-    if (m_session.tape.TapeAdvanceFlag(m_session.tape.TapePosition()) == 1)
-        Command2_Click(0);
 }

@@ -1,7 +1,7 @@
 #include "mdlIniIo.h"
 
 #include "In4Writer.h"
-#include "ProgramInfo.h"
+#include "FixedProgramInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>

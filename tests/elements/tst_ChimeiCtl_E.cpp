@@ -1,7 +1,7 @@
 #include "ChimeiCtl_E.h"
 
 #include "DotGlyph.h"
-#include "ElapsedClock.h"
+#include "FakeClocks.h"
 
 #include <QTest>
 #include <algorithm>

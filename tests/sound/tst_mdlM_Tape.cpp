@@ -3,7 +3,7 @@
 #include "FakeAudioOut.h"
 #include "FakeSpeechEngine.h"
 #include "FakeWaits.h"
-#include "ProgramInfo.h"
+#include "FixedProgramInfo.h"
 #include "TapeWriter.h"
 #include "mdlSndAPI.h"
 

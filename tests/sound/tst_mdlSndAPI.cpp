@@ -2,7 +2,7 @@
 
 #include "FakeAudioOut.h"
 #include "FakeWaits.h"
-#include "ProgramInfo.h"
+#include "FixedProgramInfo.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "Clock.h"
-#include "ElapsedClock.h"
-#include "ProgramInfo.h"
 #include "Session.h"
 #include "SpeechEngine.h"
 
 #include "FakeAudioOut.h"
+#include "FakeClocks.h"
 #include "FakeDialogs.h"
 #include "FakeShell.h"
 #include "FakeSpeechEngine.h"
 #include "FakeWaits.h"
+#include "FixedProgramInfo.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>

@@ -13,6 +13,3 @@ int LenB_ASCII(const QString &text);
 // space for its byte inside the slice, so the result is always exactly as
 // many bytes long as the slice it stands for.
 QString MidB_ASCII(const QString &text, int start, int count);
-
-// The operating system's name, e.g. "Debian GNU/Linux 12 (bookworm)".
-QString GetOsInfo();

@@ -2,8 +2,6 @@
 
 #include "Cp932.h"
 
-#include <QSysInfo>
-
 int LenB_ASCII(const QString &text)
 {
     return int(Cp932::encode(text).size());
@@ -35,9 +33,4 @@ QString MidB_ASCII(const QString &text, int start, int count)
         i += width;
     }
     return Cp932::decode(out);
-}
-
-QString GetOsInfo()
-{
-    return QSysInfo::prettyProductName();
 }

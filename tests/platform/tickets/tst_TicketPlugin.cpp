@@ -1,4 +1,5 @@
 #include "Fonts.h"
+#include "Kr4Calls.h"
 #include "TicketPlugin.h"
 
 #include <QPainter>

@@ -1,0 +1,8 @@
+#include "OsInfo.h"
+
+#include <QSysInfo>
+
+QString GetOsInfo()
+{
+    return QSysInfo::prettyProductName();
+}
