@@ -14,19 +14,19 @@ const QString StepChannel = QStringLiteral("S2");
 
 void frmCtl::Command2_Click(int Index)
 {
-    DataIo &data = m_session.dataIo;
+    DataIo &route = m_session.dataIo;
     if (Index == 0) {
-        if (data.DataPos <= 0)
+        if (route.DataPos <= 0)
             return;
-        --data.DataPos;
+        --route.DataPos;
     } else if (Index == 1) {
-        if (data.DataPos == data.HyCount - 1)
+        if (route.DataPos == route.HyCount - 1)
             return;
         // Nor past what the table holds: a refused load may have left HyCount
         // from another file.
-        if (data.DataPos + 1 >= std::min(data.heldRows(), DataIo::TableRows))
+        if (route.DataPos + 1 >= std::min(route.heldRows(), DataIo::TableRows))
             return;
-        ++data.DataPos;
+        ++route.DataPos;
     } else {
         return;
     }
@@ -38,12 +38,12 @@ void frmCtl::Command2_Click(int Index)
     } else {
         // The flag is in a data column of the row stepped to.
         const int column = s.FareSoundCol + 1;
-        const HyRecord &row = data.HyTable[data.DataPos + 1];
+        const HyRecord &row = route.HyTable[route.DataPos + 1];
         const int flag = column >= 1 && column <= HyRecord::ColCount ? row.Col[column] : 0;
         sound = PanelRules::soundForFlag(flag, s.FareSound1, s.FareSound2, s.FareSound3);
     }
     m_session.sound.PlaySoundFile(sound, StepChannel, s.FareSoundSync != 0, 0);
-    DispData(qint16(data.DataPos + 1));
+    DispData(qint16(route.DataPos + 1));
 }
 
 void frmCtl::cmdTapeNext_Click()

@@ -51,12 +51,12 @@ void frmCtl::DispData(qint16 nIndex)
     if (nIndex < 1 || nIndex > DataIo::TableRows)
         return;
     Form1 &board = *m_session.form1;
-    const DataIo &data = m_session.dataIo;
-    const HyRecord &row = data.HyTable[nIndex];
+    const DataIo &route = m_session.dataIo;
+    const HyRecord &row = route.HyTable[nIndex];
     const quint64 refresh = ++m_refreshes;
 
     const PanelRules::CellValues cells =
-        PanelRules::cellValues(row, nIndex, data.KukanNo, Check2->isChecked(), data.KeitoNo,
+        PanelRules::cellValues(row, nIndex, route.KukanNo, Check2->isChecked(), route.KeitoNo,
                                m_session.options->settings().DegitInfo);
     for (int k = 1; k <= BoardLayout::CellCount; ++k) {
         if (cells[k])

@@ -41,7 +41,7 @@ void frmCtl::Command1_Click(int Index)
     if (Index != 0 && Index != 1)
         return;
     const frmOption &option = *m_session.options;
-    DataIo &data = m_session.dataIo;
+    DataIo &route = m_session.dataIo;
     const QString fareFolder = FilePaths::withTrailingSeparator(option.HyDir());
     const QString tapeFolder = FilePaths::withTrailingSeparator(option.TpDir());
 
@@ -49,18 +49,18 @@ void frmCtl::Command1_Click(int Index)
 
     qint64 section;
     if (Index == 1) {
-        data.KeitoNo = Label2[0]->text();
+        route.KeitoNo = Label2[0]->text();
         section = leadingNumber(Label2[2]->text());
     } else {
-        data.KeitoNo = selectedDigits(List2);
+        route.KeitoNo = selectedDigits(List2);
         section = leadingNumber(selectedDigits(List3));
     }
-    data.KukanNo = PanelRules::sectionNumber(section);
-    const QString routeText = QString::number(leadingNumber(data.KeitoNo));
+    route.KukanNo = PanelRules::sectionNumber(section);
+    const QString routeText = QString::number(leadingNumber(route.KeitoNo));
 
     // The tape first: a route without fare data still has its announcements.
     m_session.tape.LoadTape(tapeFolder, routeText);
-    const HyLoadResult loaded = data.LoadHyData(fareFolder, routeText);
+    const HyLoadResult loaded = route.LoadHyData(fareFolder, routeText);
     if (!loaded.loaded()) {
         m_session.dialogs.MsgBox(this, loaded.message, Dialogs::Ok, Dialogs::NoIcon, Dialogs::appTitle());
         return;
@@ -82,5 +82,5 @@ void frmCtl::Command1_Click(int Index)
     KeitoDate = option.DateByPrint() || option.DateByKeito()
         ? m_session.clock.now().toString(QStringLiteral("MM-dd-yyyy"))
         : option.FixedDate();
-    DispData(qint16(data.DataPos + 1));
+    DispData(qint16(route.DataPos + 1));
 }

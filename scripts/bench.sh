@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_109_TESTS=OFF -DBUILD_109_BENCH=ON >/dev/null
-cmake --build build-bench --parallel "$(nproc)" >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --parallel "$(nproc)" >/dev/null
 for b in build-bench/bench/bench_*; do
     [ -x "$b" ] && [ -f "$b" ] || continue
     "$b" --benchmark_repetitions=20 --benchmark_report_aggregates_only=true

@@ -7,11 +7,8 @@ cd "$(dirname "$0")/.."
 target=${1:?usage: scripts/fuzz.sh fuzz_hy3|fuzz_in4|fuzz_csv|fuzz_tape|fuzz_yomi|fuzz_mp3|fuzz_4sp|fuzz_startup|fuzz_gtfs|fuzz_sound [SECONDS]}
 seconds=${2:-300}
 scripts/install-deps.sh
-flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS="$flags" -DBUILD_109_TESTS=OFF -DBUILD_109_BENCH=OFF -DBUILD_109_FUZZ=ON >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target "$target" hy3conv samples
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --parallel "$(nproc)" --target "$target" hy3conv samples
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -11,7 +11,7 @@ packages=(
     libzint-dev libzip-dev zbar-tools
     open-jtalk open-jtalk-mecab-naist-jdic hts-voice-nitech-jp-atr503-m001
     fonts-dseg fonts-ipafont-gothic fonts-ipafont-mincho
-    xvfb xauth openbox xdotool imagemagick x11-utils desktop-file-utils
+    xvfb xauth openbox xdotool imagemagick x11-utils desktop-file-utils appstream clang-tidy
 )
 # The voice lives in the contrib component.
 contrib_packages=(hts-voice-nitech-jp-atr503-m001)

@@ -33,12 +33,11 @@ case "$out" in /*) ;; *) out=$PWD/$out ;; esac
 case "$out" in *.png) ;; *) mkdir -p "$out" ;; esac
 # Built every time (quick when nothing changed), so a picture never shows an old build.
 if [ -n "$page" ]; then
-    [ -d build ] || cmake -S . -B build >/dev/null
-    cmake --build build --target "$page" --parallel "$(nproc)" >/dev/null
+    [ -d build ] || cmake --preset debug >/dev/null
+    cmake --build --preset debug --target "$page" --parallel "$(nproc)" >/dev/null
 else
-    [ -d build-release ] ||
-        cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_109_TESTS=OFF -DBUILD_109_BENCH=OFF >/dev/null
-    cmake --build build-release --parallel "$(nproc)" >/dev/null
+    [ -d build-release ] || cmake --preset release >/dev/null
+    cmake --build --preset release --parallel "$(nproc)" >/dev/null
 fi
 
 . scripts/xsession.sh

@@ -19,4 +19,7 @@ grep -qx "Exec=\"$prefix/bin/109\"" "$entry" || fail "Exec does not name the ins
 grep -qx "Path=$prefix/share/109/samples" "$entry" || fail "Path is not the sample folder"
 grep -qx "Icon=109" "$entry" || fail "Icon is not the installed icon's name"
 desktop-file-validate "$entry" || fail "the menu entry is not valid"
+metainfo=$prefix/share/metainfo/109.metainfo.xml
+[ -f "$metainfo" ] || fail "no AppStream metainfo"
+appstreamcli validate --no-net "$metainfo" >/dev/null || fail "the metainfo is not valid"
 echo "check_install: ok"

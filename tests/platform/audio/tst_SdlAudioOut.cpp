@@ -135,7 +135,9 @@ private slots:
         QVERIFY(m_audio.open(3, write("short.wav", toneWav(200)), Kind::Wave));
         m_audio.play(3);
         QVERIFY(ended.wait(5000));
-        QTest::qWait(300);
+        // The song's render has ended and its result has been delivered: it does not end the channel again.
+        m_audio.waitForDecodes();
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(ended.size(), 1);
         QVERIFY(!m_audio.isPlaying(3));
     }
