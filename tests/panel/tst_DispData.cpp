@@ -12,8 +12,6 @@ class tst_DispData : public QObject
 private slots:
     void initTestCase() { installFontSubstitutions(); }
     void lateNightDoubles();
-    void informationDigits_data();
-    void informationDigits();
     void heldClickShowsOneRow_data();
     void heldClickShowsOneRow();
 };
@@ -24,19 +22,17 @@ private slots:
 void tst_DispData::heldClickShowsOneRow_data()
 {
     QTest::addColumn<QString>("clicked");
-    QTest::addColumn<QString>("name");
     QTest::addColumn<int>("cell5");
-    QTest::newRow("data forward") << "forward"
-                                  << "S4" << 45;
-    QTest::newRow("section 5 reset") << "section 5"
-                                     << "S5" << 55;
+    QTest::addColumn<QString>("name");
+    QTest::newRow("data forward") << "forward" << 45 << "S4";
+    QTest::newRow("section 5 reset") << "section 5" << 55 << "S5";
 }
 
 void tst_DispData::heldClickShowsOneRow()
 {
     QFETCH(QString, clicked);
-    QFETCH(QString, name);
     QFETCH(int, cell5);
+    QFETCH(QString, name);
     PanelFixture f;
     f.write(QStringLiteral("12.hy3"), fareRows(6));
     bool posted = false;
@@ -60,7 +56,8 @@ void tst_DispData::heldClickShowsOneRow()
     QCOMPARE(f.cell(5), QVariant(qint16(cell5)));
 }
 
-// The late-night box and the options are read at each refresh, through the real controls.
+// The late-night box and the options are read at each refresh, through the real
+// controls; which cell gets what is the panel rules' test.
 void tst_DispData::lateNightDoubles()
 {
     PanelFixture f;
@@ -78,42 +75,6 @@ void tst_DispData::lateNightDoubles()
     f.panel.Check2->setChecked(false);
     f.panel.DispData(1);
     QCOMPARE(f.cell(1), QVariant(qint16(230)));
-}
-
-void tst_DispData::informationDigits_data()
-{
-    QTest::addColumn<int>("check");
-    QTest::addColumn<bool>("fromZero");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QVariant>("shown");
-
-    // Route 00012 (row n: ticket number n, column 2 = 10 n + 2), in cell 10.
-    QTest::newRow("stop number") << 0 << false << "2" << QVariant(qint16(2));
-    QTest::newRow("stop number from zero") << 0 << true << "2" << QVariant(qint16(1));
-    QTest::newRow("ticket number") << 1 << false << "2" << QVariant(qint16(2));
-    QTest::newRow("route as keyed in") << 2 << false << "" << QVariant(QStringLiteral("00012"));
-    QTest::newRow("data column 2") << 3 << false << "2" << QVariant(qint16(22));
-    QTest::newRow("section beyond the board: the digit still") << 0 << false << "30" << QVariant(qint16(30));
-}
-
-void tst_DispData::informationDigits()
-{
-    QFETCH(int, check);
-    QFETCH(bool, fromZero);
-    QFETCH(QString, section);
-    QFETCH(QVariant, shown);
-
-    PanelFixture f;
-    f.write(QStringLiteral("12.hy3"), fareRows(40));
-    f.option.Check3[check]->setChecked(true);
-    f.option.Check3[4]->setChecked(fromZero);
-    f.option.Combo4[check]->setCurrentIndex(9); // cell 10
-    f.option.Combo4[4]->setCurrentIndex(1);     // column 2
-    f.setRoute(QStringLiteral("00012"), section);
-
-    QCOMPARE(f.cell(10), shown);
-    // The fare beside it, 0 below the section.
-    QCOMPARE(f.cell(11), QVariant(qint16(section.toInt() > 11 ? 0 : 10 * qMax(1, section.toInt()) + 11)));
 }
 
 QTEST_MAIN(tst_DispData)

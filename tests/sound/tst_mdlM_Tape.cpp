@@ -1,181 +1,108 @@
 #include "mdlM_Tape.h"
 
-#include "FakeAudioOut.h"
-#include "FakeSpeechEngine.h"
-#include "FakeWaits.h"
-#include "FixedProgramInfo.h"
 #include "TapeWriter.h"
+#include "TestServices.h"
 #include "mdlSndAPI.h"
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 class tst_mdlM_Tape : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    FakeAudioOut m_audio; // its log also has each "speak <text> after <ms waited>"
-    FakeWaits m_waits;
-    FixedProgramInfo m_program{QString()};
-    mdlSndAPI m_snd{m_audio, m_waits, m_program};
+    TestServices m_fakes; // the audio log also has each "speak <text> after <ms waited>"
+    mdlSndAPI m_snd{m_fakes.audio, m_fakes.waits, m_fakes.program};
     SoundInfo m_sounds;
-    QString m_os; // empty: no speech engine
-    QGroupBox m_frame;
-    QPushButton m_buttons[4];
-    std::unique_ptr<mdlM_Tape> m_tape;
-
     QString write(const QString &name, const QByteArray &bytes)
     {
-        QFile f(m_dir->filePath(name));
+        QFile f(m_fakes.folder.filePath(name));
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
         return f.fileName();
     }
-    std::unique_ptr<SpeechEngine> speech()
-    {
-        if (m_os.isEmpty())
-            return nullptr;
-        auto engine = std::make_unique<FakeSpeechEngine>();
-        engine->onSpeak = [this, e = engine.get()] {
-            m_audio.log << e->log.last() + " after " + QString::number(m_waits.elapsedMs);
-        };
-        return engine;
-    }
-    bool buttonsOn() const
-    {
-        return std::all_of(std::begin(m_buttons), std::end(m_buttons), [](auto &b) { return b.isEnabled(); });
-    }
-    // Route 12 loaded, named in other letters, its folder ended as in a Windows setting: entry i says
-    // 停留所i with its sound flag.
-    void ready(const QList<int> &soundFlags = {1, 0, 2})
-    {
-        QList<TapeEntry> entries;
-        for (int i = 1; i <= soundFlags.size(); ++i)
-            entries.append({QStringLiteral("停留所%1").arg(i), 0, qint16(soundFlags[i - 1])});
-        write("12TP.CSV", tapeFile(entries));
-        m_tape->InitSpeech({&m_frame, &m_buttons[0], &m_buttons[1], &m_buttons[2], &m_buttons[3]});
-        m_tape->LoadTape(m_dir->path() + u'\\', "12");
-        m_audio.log.clear();
-    }
 
 private slots:
-    void init()
+    void initTestCase()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
         m_sounds.TapeSoundFile = write("always.wav", "RIFF");
         m_sounds.TapeSound1 = write("t1.wav", "RIFF");
         m_sounds.TapeSound2 = write("t2.wav", "RIFF");
-        m_sounds.TapeSound3 = write("t3.mp3", "RIFF");
-        m_waits.advance = [this](qint64 ms) { m_audio.advance(ms); };
-        m_frame.setTitle(mdlM_Tape::unavailableCaption()); // and its buttons off, as the panel is designed
-        for (QPushButton &b : m_buttons)
-            b.setEnabled(false);
-        m_tape = std::make_unique<mdlM_Tape>(
-            m_snd, [this] { return m_sounds; }, [this] { return speech(); }, [this] { return m_os; });
+        write("7tp.csv", tapeFile({{"一", 0, 0}}));
     }
 
-    void load_data()
+    void steps_data()
     {
-        QTest::addColumn<QString>("os");
-        QTest::addColumn<QByteArray>("route7"); // empty: no file; "/": a folder of that name
-        QTest::addColumn<bool>("speechReady");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("position"); // where the reading stopped, or where it was
-        const QByteArray good = tapeFile({{"一", 0, 0}}), bad("a,1,1\nb,1,1\nc,99999,1\nd,1,1\ne,1,1\n");
-        QTest::newRow("no engine: read all the same") << "" << good << false << 1 << 0;
-        QTest::newRow("Vista neither speaks nor loads") << "Windows Vista" << good << false << 0 << 0;
-        QTest::newRow("only that exact name") << "Windows Vista SP2" << good << true << 1 << 0;
-        QTest::newRow("missing file") << "Debian" << QByteArray() << true << 0 << 2;
-        QTest::newRow("a folder") << "Debian" << QByteArray("/") << true << 0 << 2;
-        QTest::newRow("too large") << "Debian" << QByteArray(TapeFile::MaxFileBytes + 1, 'x') << true << 0
-                                   << 2;
-        QTest::newRow("bad third line of five") << "Debian" << bad << true << 5 << 3;
-    }
-
-    void load()
-    {
-        QFETCH(QString, os);
-        QFETCH(QByteArray, route7);
-        QFETCH(bool, speechReady);
-        QFETCH(int, count);
-        QFETCH(int, position);
-        m_os = os;
-        ready(); // route 12 first, stepped onto its second entry
-        m_tape->TapeNext();
-        m_tape->TapeNext();
-        QCOMPARE(m_tape->SpeechReady(), speechReady);
-        QCOMPARE(buttonsOn(), speechReady);
-        if (route7 == "/")
-            QDir(m_dir->path()).mkdir("7tp.csv");
-        else if (!route7.isEmpty())
-            write("7tp.csv", route7);
-        m_tape->LoadTape(m_dir->path(), "7");
-        QCOMPARE(m_tape->TapeCount(), count);
-        QCOMPARE(m_tape->TapePosition(), position);
-        QCOMPARE(m_frame.isEnabled(), speechReady && position == 0); // a bad file turns it off, silently
-        QCOMPARE(m_frame.title(), speechReady ? mdlM_Tape::readyCaption() : mdlM_Tape::unavailableCaption());
-    }
-
-    void moves_data()
-    {
-        QTest::addColumn<QList<int>>("soundFlags"); // of the entries in turn
-        QTest::addColumn<QString>("setting");       // always: one sound for each forward step; sync
-        QTest::addColumn<QString>("moves");         // n: forward, b: back
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QStringList>("log"); // of the last move
-        const auto said = [](const char *sound, int entry, int after = 0) {
-            const QString s = QString::fromUtf8(sound), c = s.left(1);
-            return (s.isEmpty() ? QStringList() : QStringList{"close " + c, "open " + s, "play " + c})
-                << QStringLiteral("speak 停留所%1 after %2").arg(entry).arg(after);
+        QTest::addColumn<bool>("speech");     // an engine to speak
+        QTest::addColumn<QByteArray>("file"); // route 12's; null: none
+        QTest::addColumn<QString>("setting"); // always: one sound for each forward step; sync
+        QTest::addColumn<QString>("moves");   // n: forward, b: back
+        QTest::addColumn<QList<int>>("tape"); // entries, position, frame on
+        QTest::addColumn<QString>("log");     // of the last move
+        const auto row = [](const char *name, bool speech, const QByteArray &file, const char *setting,
+                            const char *moves, QList<int> tape, const char *log = "") {
+            QTest::newRow(name) << speech << file << setting << moves << tape << log;
         };
-        using F = QList<int>;
-        QTest::newRow("forward: flag 1 on S3") << F{1} << ""
-                                               << "n" << 1 << said("2 Wave t1.wav", 1);
-        QTest::newRow("forward: flag 3") << F{3} << ""
-                                         << "n" << 1 << said("2 Mpeg t3.mp3", 1);
-        QTest::newRow("forward: flag 4") << F{4} << ""
-                                         << "n" << 1 << said("", 1);
-        QTest::newRow("forward: always") << F{0} << "always"
-                                         << "n" << 1 << said("2 Wave always.wav", 1);
-        QTest::newRow("sync waits for the sound") << F{2} << "sync"
-                                                  << "n" << 1 << said("2 Wave t2.wav", 1, 1000);
-        QTest::newRow("back: flag 2 on S2") << F{0, 2, 0} << ""
-                                            << "nnnb" << 2 << said("1 Wave t2.wav", 2);
-        QTest::newRow("back ignores always") << F{0, 1, 0} << "always"
-                                             << "nnnb" << 2 << said("1 Wave t1.wav", 2);
-        QTest::newRow("back, always, flag 0") << F{0, 0, 0} << "always"
-                                              << "nnnb" << 2 << said("", 2);
-        QTest::newRow("back stops at the first") << F{1, 1} << ""
-                                                 << "nnbb" << 1 << QStringList();
-        QTest::newRow("forward stops at the last") << F{1, 1} << ""
-                                                   << "nnn" << 2 << QStringList();
-        QTest::newRow("empty file, forward") << F{} << ""
-                                             << "n" << 0 << QStringList();
-        QTest::newRow("empty file, back") << F{} << ""
-                                          << "b" << 1 << QStringList();
+        const auto flags = [](const QList<int> &soundFlags) { // entry i says 停留所i
+            QList<TapeEntry> entries;
+            for (int i = 1; i <= soundFlags.size(); ++i)
+                entries.append({QStringLiteral("停留所%1").arg(i), 0, qint16(soundFlags[i - 1])});
+            return tapeFile(entries);
+        };
+        const QByteArray bad("a,1,1\nb,1,1\nc,99999,1\nd,1,1\ne,1,1\n");
+        row("no engine: read all the same", false, flags({1, 0, 2}), "", "", {3, 0, 0});
+        row("missing file: empty, where it was", true, QByteArray(), "", "", {0, 1, 0});
+        row("bad third line of five: off, silently", true, bad, "", "", {5, 3, 0});
+        row("forward: always", true, flags({0}), "always", "n", {1, 1, 1},
+            "close 2|open 2 Wave always.wav|play 2|speak 停留所1 after 0");
+        row("sync waits for the sound", true, flags({2}), "sync", "n", {1, 1, 1},
+            "close 2|open 2 Wave t2.wav|play 2|speak 停留所1 after 1000");
+        row("back ignores always", true, flags({0, 1, 0}), "always", "nnnb", {3, 2, 1},
+            "close 1|open 1 Wave t1.wav|play 1|speak 停留所2 after 0");
+        row("stops at both ends", true, flags({1, 1}), "", "nnnbb", {2, 1, 1});
     }
 
-    void moves()
+    // Route 7 read and stepped onto its entry, then route 12, from a folder ended as in a Windows
+    // setting. The frame and buttons start off as designed; a flag's sound is the panel rules' test.
+    void steps()
     {
-        QFETCH(QList<int>, soundFlags);
+        QFETCH(bool, speech);
+        QFETCH(QByteArray, file);
         QFETCH(QString, setting);
         QFETCH(QString, moves);
-        QFETCH(int, position);
-        QFETCH(QStringList, log);
-        m_os = "Debian";
+        QFETCH(QList<int>, tape);
+        QFETCH(QString, log);
+        TestServices &f = m_fakes;
+        file.isNull() ? void(QFile::remove(f.folder.filePath("12TP.CSV"))) : void(write("12TP.CSV", file));
         m_sounds.TapeSoundAlways = setting == "always" ? -1 : 0;
         m_sounds.TapeSoundSync = setting == "sync" ? -1 : 0;
-        ready(soundFlags);
+        QGroupBox frame(mdlM_Tape::unavailableCaption());
+        QPushButton buttons[4];
+        for (QPushButton &b : buttons)
+            b.setEnabled(false);
+        const SessionServices services = f.services(speech);
+        mdlM_Tape t(
+            m_snd, [this] { return m_sounds; }, services.createSpeech, services.osName);
+        t.InitSpeech({&frame, &buttons[0], &buttons[1], &buttons[2], &buttons[3]});
+        if (speech)
+            f.speech->onSpeak = [&f] {
+                f.audio.log << f.speech->log.last() + " after " + QString::number(f.waits.elapsedMs);
+            };
+        t.LoadTape(f.folder.path(), "7");
+        t.TapeNext();
+        t.LoadTape(f.folder.path() + u'\\', "12");
         for (QChar move : moves) {
-            m_audio.log.clear();
-            m_waits.elapsedMs = 0;
-            move == u'n' ? m_tape->TapeNext() : m_tape->TapeBack();
+            f.audio.log.clear();
+            f.waits.elapsedMs = 0;
+            move == u'n' ? t.TapeNext() : t.TapeBack();
         }
-        QCOMPARE(m_tape->TapePosition(), position);
-        QCOMPARE(m_audio.log, log);
+        QCOMPARE((QList<int>{t.TapeCount(), t.TapePosition(), frame.isEnabled()}), tape);
+        QCOMPARE(moves.isEmpty() ? QString() : f.audio.log.join(u'|'), log);
+        QCOMPARE(t.SpeechReady(), speech);
+        QCOMPARE(frame.title(), speech ? mdlM_Tape::readyCaption() : mdlM_Tape::unavailableCaption());
+        for (const QPushButton &b : buttons)
+            QCOMPARE(b.isEnabled(), speech);
     }
 };
 

@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
@@ -17,13 +16,10 @@ class FakeAudioOut : public AudioOut
 {
 public:
     QStringList log;                 // "open 0 Wave chime.wav", "play 0", "stop 0", "close 0", "openWav 4"
-    QHash<QString, qint64> lengthMs; // by file name; defaultLengthMs for the rest
-    qint64 defaultLengthMs = 1000;
-    QSet<QString> unopenable; // file names whose open fails
-    QList<QByteArray> wavs;   // every WAV opened from memory, in order
-    int failingWavs = 0;      // how many of the next WAVs from memory fail to open
+    QHash<QString, qint64> lengthMs; // by file name; a second for the rest
+    QList<QByteArray> wavs;          // every WAV opened from memory, in order
+    int failingWavs = 0;             // how many of the next WAVs from memory fail to open
     bool realTime = false;
-    qint64 now = 0;
 
     FakeAudioOut()
     {
@@ -33,31 +29,26 @@ public:
         }
     }
 
-    bool open(int channel, const QString &path, Kind kind, QString *error = nullptr) override
+    bool open(int channel, const QString &path, Kind kind, QString * = nullptr) override
     {
         const QString name = QFileInfo(path).fileName();
         static const char *kinds[] = {"Wave", "Mpeg", "Midi"};
         log << QStringLiteral("open %1 %2 %3").arg(channel).arg(QLatin1String(kinds[int(kind)]), name);
         end(channel);
-        m_loaded[channel] = unopenable.contains(name) ? -1 : lengthMs.value(name, defaultLengthMs);
-        if (m_loaded[channel] < 0 && error)
-            *error = QStringLiteral("scripted failure");
-        return m_loaded[channel] >= 0;
+        m_loaded[channel] = lengthMs.value(name, 1000);
+        return true;
     }
     bool openWav(int channel, const QByteArray &wav, QString *error = nullptr) override
     {
         log << QStringLiteral("openWav %1").arg(channel);
         end(channel);
         wavs << wav;
-        if (failingWavs > 0) {
-            --failingWavs;
-            m_loaded[channel] = -1;
-            if (error)
-                *error = QStringLiteral("scripted failure");
-            return false;
-        }
-        m_loaded[channel] = defaultLengthMs;
-        return true;
+        const bool fails = failingWavs > 0;
+        failingWavs -= fails;
+        m_loaded[channel] = fails ? -1 : 1000;
+        if (fails && error)
+            *error = QStringLiteral("scripted failure");
+        return !fails;
     }
     void play(int channel) override
     {
@@ -65,7 +56,7 @@ public:
         end(channel);
         if (m_loaded[channel] < 0)
             return;
-        m_endsAt[channel] = now + m_loaded[channel];
+        m_endsAt[channel] = m_now + m_loaded[channel];
         if (realTime)
             m_timers[channel].start(int(m_loaded[channel]));
     }
@@ -81,14 +72,14 @@ public:
         m_loaded[channel] = -1;
     }
     bool isPlaying(int channel) const override { return m_endsAt[channel] >= 0; }
-    void setVolume(int channel, int percent) override { volume[channel] = percent; }
+    void setVolume(int, int) override { }
 
     // Moves the test's time on; sounds that are due end and say so.
     void advance(qint64 ms)
     {
-        now += ms;
+        m_now += ms;
         for (int c = 0; c < ChannelCount; ++c) {
-            if (m_endsAt[c] >= 0 && m_endsAt[c] <= now)
+            if (m_endsAt[c] >= 0 && m_endsAt[c] <= m_now)
                 ended(c);
         }
     }
@@ -103,8 +94,6 @@ public:
     // The commands since the last call, then forgotten.
     QStringList take() { return std::exchange(log, {}); }
 
-    std::array<int, ChannelCount> volume{100, 100, 100, 100, 100};
-
 private:
     void end(int channel)
     {
@@ -112,6 +101,7 @@ private:
         m_timers[channel].stop();
     }
 
+    qint64 m_now = 0;
     std::array<qint64, ChannelCount> m_loaded{-1, -1, -1, -1, -1}; // the length of what it holds; -1: nothing
     std::array<qint64, ChannelCount> m_endsAt{-1, -1, -1, -1, -1}; // -1: not playing
     std::array<QTimer, ChannelCount> m_timers;

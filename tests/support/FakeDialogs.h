@@ -32,24 +32,20 @@ public:
         return buttons == YesNo ? AnsweredYes : AnsweredOk;
     }
 
-    // Digit-settings dialog: each call is recorded with the values it was given; a scripted
-    // reply (result and the values "left by the user") is taken from the front, else Cancel.
-    struct DigitSettings
-    {
-        qint16 Keta = 0, ZeroMode = 0, Shift = 0, FillZero = 0;
-    };
+    // Digit-settings dialog: each call's Keta is recorded; a scripted reply (result and the
+    // values "left by the user") is taken from the front, else Cancel.
     struct DigitReply
     {
         qint32 result;
         qint16 ZeroMode, Shift, FillZero;
     };
-    QList<DigitSettings> digitDialogs;
+    QList<qint16> digitDialogs;
     QList<DigitReply> digitReplies;
     std::function<void()> onDigitDialog; // runs while the dialog would be open
 
     qint32 Call_dlg100(QWidget *, qint16 Keta, qint16 &ZeroMode, qint16 &Shift, qint16 &FillZero) override
     {
-        digitDialogs.append({Keta, ZeroMode, Shift, FillZero});
+        digitDialogs.append(Keta);
         if (onDigitDialog)
             onDigitDialog();
         if (digitReplies.isEmpty())
@@ -61,33 +57,24 @@ public:
         return reply.result;
     }
 
-    void Call_dlg110(QWidget *, qint16, const QString &) override { }
-
-    // The file and folder dialogs: each call is recorded, and the reply is
-    // taken from the front of its list; an empty list cancels. The date and
-    // colour dialogs cancel.
+    // The file and folder dialogs: each call is counted, and the reply is taken
+    // from the front of its list; an empty list cancels. The others cancel.
     QStringList fileReplies;
     QStringList folderReplies;
-    struct FileCall
-    {
-        qint32 mode;
-        QString filter, initial, title;
-    };
-    QList<FileCall> fileCalls;
-    QStringList folderPrompts;
+    int fileCalls = 0, folderCalls = 0;
 
-    qint32 Call_dlg111(QWidget *, DateRecord &) override { return 0; }
-    QString Kr3FileDlg(QWidget *, qint32 mode, const QString &filter, const QString &initial,
-                       const QString &title) override
+    QString Kr3FileDlg(QWidget *, qint32, const QString &, const QString &, const QString &) override
     {
-        fileCalls.append({mode, filter, initial, title});
+        ++fileCalls;
         return fileReplies.isEmpty() ? QString() : fileReplies.takeFirst();
     }
-    QString Kr3FolderDlg(QWidget *, const QString &prompt) override
+    QString Kr3FolderDlg(QWidget *, const QString &) override
     {
-        folderPrompts << prompt;
+        ++folderCalls;
         return folderReplies.isEmpty() ? QString() : folderReplies.takeFirst();
     }
+    void Call_dlg110(QWidget *, qint16, const QString &) override { }
+    qint32 Call_dlg111(QWidget *, DateRecord &) override { return 0; }
     qint32 Kr3ChooseColor(QWidget *, qint32 &, CustomColors &) override { return 0; }
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QString>
@@ -11,7 +10,7 @@
 #include <functional>
 
 // Builds GTFS feeds for tests: tables by file name, each a header and its
-// lines, written out as the test needs them (in memory, a folder or a zip).
+// lines, written out as the test needs them (in memory or a zip).
 struct GtfsWriter
 {
     QMap<QString, QByteArray> tables;
@@ -69,17 +68,6 @@ struct GtfsWriter
         w.table(QStringLiteral("fare_attributes.txt"), attributes);
         w.table(QStringLiteral("fare_rules.txt"), rules);
         return w;
-    }
-
-    bool writeFolder(const QString &path) const
-    {
-        QDir().mkpath(path);
-        for (auto it = tables.cbegin(); it != tables.cend(); ++it) {
-            QFile f(QDir(path).filePath(it.key()));
-            if (!f.open(QIODevice::WriteOnly) || f.write(it.value()) != it.value().size())
-                return false;
-        }
-        return true;
     }
 
     // A zip archive of the tables, each under prefix ("feed/" puts them in a sub-folder).

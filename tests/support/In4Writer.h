@@ -4,6 +4,9 @@
 #include <QMap>
 #include <QString>
 #include <QStringEncoder>
+#include <QVariant>
+
+#include <algorithm>
 
 // Builds .in4 bytes field by field by name, from its own copy of the layout,
 // so that tests compare the program's file against an independent writing.
@@ -64,51 +67,38 @@ public:
         return fields;
     }
 
-    In4Writer &set(const QString &name, qint64 value)
+    // A text or a number; unset numbers are 0, unset texts empty, DegitCount 24 unless set.
+    In4Writer &set(const QString &name, const QVariant &value)
     {
-        Q_ASSERT(has(name));
-        m_numbers[name] = value;
-        return *this;
-    }
-    In4Writer &set(const QString &name, const QString &text)
-    {
-        Q_ASSERT(has(name));
-        m_texts[name] = text;
+        Q_ASSERT(std::ranges::any_of(layout(), [&](const Field &f) { return f.name == name; }));
+        m_values[name] = value;
         return *this;
     }
 
-    // Unset numbers are 0, unset texts empty, DegitCount 24 unless set.
     QByteArray bytes() const
     {
         QByteArray out;
         QStringEncoder cp932("windows-31j", QStringConverter::Flag::Stateless);
         for (const Field &f : layout()) {
+            const QVariant value =
+                m_values.value(f.name, f.name == u"DegitCount" ? QVariant(24) : QVariant());
             if (f.kind == Text) {
-                const QByteArray b = cp932(m_texts.value(f.name));
+                const QByteArray b = cp932(value.toString());
                 put(out, b.size(), 2);
                 out += b;
             } else {
-                const qint64 dflt = f.name == u"DegitCount" ? 24 : 0;
-                put(out, m_numbers.value(f.name, dflt), f.kind == Int16 ? 2 : 4);
+                put(out, value.toLongLong(), f.kind == Int16 ? 2 : 4);
             }
         }
         return out;
     }
 
 private:
-    static bool has(const QString &name)
-    {
-        for (const Field &f : layout())
-            if (f.name == name)
-                return true;
-        return false;
-    }
     static void put(QByteArray &out, qint64 v, int size)
     {
         for (int i = 0; i < size; ++i)
             out.append(char((quint64(v) >> (8 * i)) & 0xFF));
     }
 
-    QMap<QString, qint64> m_numbers;
-    QMap<QString, QString> m_texts;
+    QMap<QString, QVariant> m_values;
 };

@@ -2,6 +2,9 @@
 
 #include "IniData.h"
 
+#include <QStringList>
+#include <QVariant>
+
 #include <type_traits>
 
 // Every text, colour and index of the dialog's blocks different from its design
@@ -16,46 +19,39 @@ inline IniRecord everyFieldChanged()
         else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, qint32>)
             value = colour += 0x010101;
     });
+    // The flags not set here stay 0.
     PanelInfo &p = r.PanelInfo;
-    p.UseAutoSeiriNum = 0;
     p.SeiriNumFormat = 7;
     p.SeiriNumZero = 1;
-    p.PanelAuto = 0;
-    p.PanelEach = -1;
-    p.PanelOffBuiltIn = 0;
-    p.PanelOffUser = -1;
-    p.PanelOn1BuiltIn = -1;
-    p.PanelOn1User = 0;
-    p.PanelOn2BuiltIn = 0;
-    p.PanelOn2User = -1;
+    p.PanelEach = p.PanelOffUser = p.PanelOn1BuiltIn = p.PanelOn2User = -1;
     DegitInfo &d = r.DegitInfo;
-    d.ShowStopNo = 1;
+    d.ShowStopNo = d.StopNoFromZero = d.ShowKeitoNo = d.ShowDataCol = 1;
     d.StopNoKoma = 3;
-    d.StopNoFromZero = 1;
-    d.ShowSeiriNo = 0;
     d.SeiriNoKoma = 23;
-    d.ShowKeitoNo = 1;
     d.KeitoNoKoma = 11;
-    d.ShowDataCol = 1;
     d.DataColNo = 149;
     d.DataColKoma = 5;
     r.ChimeiInfo.ChimeiFontMode = 4;
     r.ChimeiInfo.ChimeiFontBold = 1;
-    SoundInfo &s = r.SoundInfo;
-    s.FareSoundAlways = 0;
-    s.FareSoundByData = -1;
-    s.FareSoundSync = -1;
-    s.FareSoundAsync = 0;
-    s.FareSoundCol = 99;
-    s.TapeSoundAlways = 0;
-    s.TapeSoundByFlag = -1;
-    s.TapeSoundSync = 0;
-    s.TapeSoundAsync = -1;
-    SeiriPrevInfo &v = r.SeiriPrevInfo;
-    v.UseSeiriPrev = 1;
-    v.DateByPrint = 0;
-    v.DateByKeito = 0;
-    v.DateFixed = -1;
-    v.FixedDate = QStringLiteral("2024/01/02");
+    r.SoundInfo.FareSoundByData = r.SoundInfo.FareSoundSync = -1;
+    r.SoundInfo.TapeSoundByFlag = r.SoundInfo.TapeSoundAsync = -1;
+    r.SoundInfo.FareSoundCol = 99;
+    r.SeiriPrevInfo.UseSeiriPrev = 1;
+    r.SeiriPrevInfo.DateFixed = -1;
+    r.SeiriPrevInfo.FixedDate = QStringLiteral("2024/01/02");
     return r;
+}
+
+// The record as "name=value" in file order, up to the field named last, so
+// that a failed comparison names the field.
+inline QStringList iniFields(IniRecord r, const char *last = nullptr)
+{
+    QStringList out;
+    bool done = false;
+    visitIniFields(r, [&](const char *name, auto &value) {
+        if (!done)
+            out << QString::fromLatin1(name) + u'=' + QVariant::fromValue(value).toString();
+        done = done || (last && qstrcmp(name, last) == 0);
+    });
+    return out;
 }

@@ -75,25 +75,16 @@ struct PanelFixture : TestApp
     // Keys on the keypad, as written on them: "系統 0 0 0 1 2 区間 5".
     void keys(const QString &sequence)
     {
-        for (const QString &key : sequence.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (key == QStringLiteral("系統"))
-                click(panel.CommandButton1[10]);
-            else if (key == QStringLiteral("区間"))
-                click(panel.CommandButton1[11]);
-            else
-                click(panel.CommandButton1[key.toInt()]);
-        }
+        for (const QString &key : sequence.split(u' ', Qt::SkipEmptyParts))
+            click(panel.CommandButton1[key == u"系統" ? 10 : key == u"区間" ? 11 : key.toInt()]);
     }
     // Route and section keyed in, then リセット on the keypad page.
     void setRoute(const QString &route, const QString &section)
     {
-        QString sequence = QStringLiteral("系統");
-        for (QChar c : route)
-            sequence += QLatin1Char(' ') + c;
-        sequence += QStringLiteral(" 区間");
-        for (QChar c : section)
-            sequence += QLatin1Char(' ') + c;
-        keys(sequence);
+        const auto spaced = [](const QString &digits) {
+            return digits.split(QString(), Qt::SkipEmptyParts).join(u' ');
+        };
+        keys(QStringLiteral("系統 %1 区間 %2").arg(spaced(route), spaced(section)));
         click(panel.Command1[1]);
     }
 

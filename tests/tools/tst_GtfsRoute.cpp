@@ -12,7 +12,6 @@ class tst_GtfsRoute : public QObject
 private slots:
     void initTestCase() { installFontSubstitutions(); }
     void importedRouteRunsOnTheBoard();
-    void announcementsEditedInUtf8();
 };
 
 void tst_GtfsRoute::importedRouteRunsOnTheBoard()
@@ -53,20 +52,6 @@ void tst_GtfsRoute::importedRouteRunsOnTheBoard()
         (QStringList{"ご乗車ありがとうございます。このバスは、北部車庫行きです。", "次は、市役所前です。"}));
     QCOMPARE(f.stopName(), QStringLiteral("市役所前"));
     QCOMPARE(f.cell(1), QVariant(qint16(180)));
-}
-
-// The imported announcements saved again by an editor that writes UTF-8.
-void tst_GtfsRoute::announcementsEditedInUtf8()
-{
-    PanelFixture f(true);
-    f.write(QStringLiteral("10.hy3"), fareRows(3));
-    f.write(QStringLiteral("10tp.csv"),
-            QByteArray("\xEF\xBB\xBF\"ようこそ、表町へ。\",0,0\r\n\"次は、ソニー前です。\",1,1\r\n"));
-    f.setRoute(QStringLiteral("10"), QStringLiteral("1"));
-    PanelFixture::click(f.panel.cmdTapeNext);
-    PanelFixture::click(f.panel.cmdTapeNext);
-    QCOMPARE(f.speech->spoken(), (QStringList{"ようこそ、表町へ。", "次は、ソニー前です。"}));
-    QCOMPARE(f.stopName(), QStringLiteral("S2"));
 }
 
 QTEST_MAIN(tst_GtfsRoute)
