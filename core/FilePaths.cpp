@@ -13,8 +13,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include <filesystem>
-
 namespace FilePaths {
 
 QString withTrailingSeparator(const QString &folder)
@@ -30,8 +28,8 @@ QString withTrailingSeparator(const QString &folder)
 
 bool isOrdinaryFile(const QString &path)
 {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(QFile::encodeName(path).toStdString()), ec);
+    // Regular files only, after links: a FIFO or a device is a sequential file to Qt.
+    return QFileInfo(path).isFile();
 }
 
 QString resolveIgnoringCase(const QString &path)

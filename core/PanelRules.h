@@ -13,7 +13,7 @@
 // these and apply the answers to the controls.
 namespace PanelRules {
 
-constexpr int CellCount = 24;
+constexpr int CellCount = IniRecord::CellCount;
 constexpr int LastSection = 300;
 
 // What each fare cell 1..24 of the board is given for one row of the route;

@@ -75,8 +75,8 @@ Contents read(QByteArrayView bytes)
     // Line ends are cut on the bytes: no byte of a double-byte character nor
     // of a UTF-8 sequence is a CR or an LF, so a line is always whole characters.
     const TextFile::Encoding encoding = TextFile::detect(bytes);
-    if (encoding == TextFile::Encoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
+    if (encoding == TextFile::Encoding::Utf8)
+        bytes = TextFile::withoutBom(bytes);
     QList<QByteArrayView> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {

@@ -6,20 +6,6 @@
 
 namespace TextFile {
 
-namespace {
-
-constexpr QByteArrayView kBom = "\xEF\xBB\xBF";
-
-bool isUtf8(QByteArrayView bytes)
-{
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    // The decoded data is lazy: only its conversion decodes.
-    const QString text = utf8(bytes);
-    return !utf8.hasError();
-}
-
-} // namespace
-
 bool isAscii(QByteArrayView bytes)
 {
     for (const char b : bytes) {
@@ -31,7 +17,12 @@ bool isAscii(QByteArrayView bytes)
 
 Encoding detect(QByteArrayView bytes)
 {
-    return !isAscii(bytes) && isUtf8(bytes) ? Encoding::Utf8 : Encoding::Cp932;
+    return !isAscii(bytes) && bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Cp932;
+}
+
+QByteArrayView withoutBom(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
 }
 
 QString name(Encoding encoding)
@@ -53,11 +44,16 @@ QString decodePart(QByteArrayView bytes, Encoding encoding, bool *ok)
 Decoded decode(QByteArrayView bytes)
 {
     Decoded d;
-    d.encoding = detect(bytes);
-    if (d.encoding == Encoding::Utf8 && bytes.startsWith(kBom))
-        bytes = bytes.sliced(kBom.size());
     // The converter swaps three control characters (1A, 1C, 7F) as IBM's code
     // pages do; text that is ASCII alone is read as what it plainly is.
+    if (isAscii(bytes)) {
+        d.encoding = Encoding::Cp932;
+        d.text = QString::fromLatin1(bytes);
+        return d;
+    }
+    d.encoding = detect(bytes);
+    if (d.encoding == Encoding::Utf8)
+        bytes = withoutBom(bytes);
     d.text = isAscii(bytes) ? QString::fromLatin1(bytes) : decodePart(bytes, d.encoding, &d.ok);
     return d;
 }

@@ -16,6 +16,9 @@ Encoding detect(QByteArrayView bytes);
 // True when no byte is beyond ASCII: either encoding reads it the same.
 bool isAscii(QByteArrayView bytes);
 
+// The bytes after a UTF-8 byte-order mark, or all of them when there is none.
+QByteArrayView withoutBom(QByteArrayView bytes);
+
 // "UTF-8" or "code page 932", for messages.
 QString name(Encoding encoding);
 

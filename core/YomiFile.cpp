@@ -1,6 +1,7 @@
 #include "YomiFile.h"
 
 #include "Cp932.h"
+#include "TextFile.h"
 
 #include <QSet>
 
@@ -55,7 +56,8 @@ bool isWritable(const Entry &e)
 Appended append(QByteArrayView existing, const QList<Entry> &entries)
 {
     Appended out;
-    out.encoding = TextFile::isAscii(existing) ? TextFile::Encoding::Utf8 : TextFile::detect(existing);
+    const TextFile::Encoding encoding =
+        TextFile::isAscii(existing) ? TextFile::Encoding::Utf8 : TextFile::detect(existing);
     const QByteArray lineEnd = existing.contains("\r\n") ? "\r\n" : "\n";
     out.bytes = existing.toByteArray();
     if (!out.bytes.isEmpty() && !out.bytes.endsWith('\n') && !out.bytes.endsWith('\r'))
@@ -72,13 +74,14 @@ Appended append(QByteArrayView existing, const QList<Entry> &entries)
             continue;
         }
         const QString line = e.text + u',' + e.reading;
-        if (out.encoding == TextFile::Encoding::Cp932) {
+        if (encoding == TextFile::Encoding::Cp932) {
             // A text with a character the file cannot hold would never match.
-            if (Cp932::decode(Cp932::encode(line)) != line) {
+            const QByteArray bytes = Cp932::encode(line);
+            if (Cp932::decode(bytes) != line) {
                 out.unwritable.append(e);
                 continue;
             }
-            out.bytes += Cp932::encode(line);
+            out.bytes += bytes;
         } else {
             out.bytes += line.toUtf8();
         }

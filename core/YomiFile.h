@@ -1,7 +1,5 @@
 #pragma once
 
-#include "TextFile.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -11,6 +9,12 @@
 // "text,reading" a line, UTF-8 or code page 932 (TextFile's rule). Lines
 // that are empty, start with '#' or lack either side are passed over.
 namespace YomiFile {
+
+// The readings file's name, beside the announcement files; any letter case is found.
+inline QString fileName()
+{
+    return QStringLiteral("yomi.csv");
+}
 
 struct Entry
 {
@@ -30,10 +34,9 @@ bool isWritable(const Entry &entry);
 
 struct Appended
 {
-    QByteArray bytes;            // the whole new file
-    QList<Entry> added;          // the entries that were not there yet
-    QList<Entry> unwritable;     // those that no line of this file can hold (see isWritable)
-    TextFile::Encoding encoding; // the existing file's, or UTF-8 for a new one
+    QByteArray bytes;        // the whole new file, in the existing file's encoding or UTF-8 for a new one
+    QList<Entry> added;      // the entries that were not there yet
+    QList<Entry> unwritable; // those that no line of this file can hold (see isWritable)
 };
 
 // The existing file with a line for each writable entry whose text it does not

@@ -203,43 +203,11 @@ public:
     // GetOptionInfo use; the other blocks are left empty.
     IniRecord settings() const;
 
-    // One setting each, as the controls hold it now.
-    QString HyDir() const { return settings().DataDirInfo.HyDir; }
-    QString TpDir() const { return settings().DataDirInfo.TpDir; }
-
-    bool UseAutoSeiriNum() const { return settings().PanelInfo.UseAutoSeiriNum != 0; }
-    qint32 SeiriNumColorOff() const { return settings().PanelInfo.SeiriNumColorOff; }
-    qint32 SeiriNumColorOn1() const { return settings().PanelInfo.SeiriNumColorOn1; }
-    qint32 SeiriNumColorOn2() const { return settings().PanelInfo.SeiriNumColorOn2; }
-    qint16 SeiriNumFormat() const { return settings().PanelInfo.SeiriNumFormat; }
-    bool SeiriNumZero() const { return settings().PanelInfo.SeiriNumZero != 0; }
-    bool PanelEach() const { return settings().PanelInfo.PanelEach != 0; }
-    bool PanelOffUser() const { return settings().PanelInfo.PanelOffUser != 0; }
-    bool PanelOn1User() const { return settings().PanelInfo.PanelOn1User != 0; }
-    bool PanelOn2User() const { return settings().PanelInfo.PanelOn2User != 0; }
-    QString PanelOffFile() const { return settings().PanelInfo.PanelOffFile; }
-    QString PanelOn1File() const { return settings().PanelInfo.PanelOn1File; }
-    QString PanelOn2File() const { return settings().PanelInfo.PanelOn2File; }
-
-    qint32 DegitBackColor() const { return settings().DegitInfo.DegitBackColor; }
-    qint32 DegitBaseForeColor() const { return settings().DegitInfo.DegitBaseForeColor; }
-    qint32 DegitForeColor() const { return settings().DegitInfo.DegitForeColor; }
-
-    qint32 ChimeiBackColor() const { return settings().ChimeiInfo.ChimeiBackColor; }
-    qint32 ChimeiForeColor() const { return settings().ChimeiInfo.ChimeiForeColor; }
-    qint16 ChimeiFontMode() const { return settings().ChimeiInfo.ChimeiFontMode; }
-    bool ChimeiFontBold() const { return settings().ChimeiInfo.ChimeiFontBold != 0; }
-
+    // The sounds of the keypad and of route setting, as the controls hold them now.
     QString KeitoSound() const { return settings().SoundInfo.KeitoSound; }
     QString ResetSound() const { return settings().SoundInfo.ResetSound; }
     // The whole sound block, for the tape and the data steps, which read it when they play.
     ::SoundInfo SoundInfo() const { return settings().SoundInfo; }
-
-    bool UseSeiriPrev() const { return settings().SeiriPrevInfo.UseSeiriPrev != 0; }
-    QString SeiriPlgPath() const { return settings().SeiriPrevInfo.SeiriPlgPath; }
-    bool DateByPrint() const { return settings().SeiriPrevInfo.DateByPrint != 0; }
-    bool DateByKeito() const { return settings().SeiriPrevInfo.DateByKeito != 0; }
-    QString FixedDate() const { return settings().SeiriPrevInfo.FixedDate; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -16,28 +16,27 @@
 #include <QPainter>
 #include <QPushButton>
 
-QString frmCtl::ticketDate() const
+QString frmCtl::ticketDate(const SeiriPrevInfo &preview) const
 {
-    const frmOption &option = *m_session.options;
-    if (option.DateByPrint())
+    if (preview.DateByPrint != 0)
         return m_session.clock.now().toString(QStringLiteral("MM-dd-yyyy"));
-    if (option.DateByKeito())
+    if (preview.DateByKeito != 0)
         return KeitoDate;
-    return option.FixedDate();
+    return preview.FixedDate;
 }
 
 void frmCtl::drawPreview(qint16 nIndex)
 {
     if (nIndex < 1 || nIndex > DataIo::TableRows)
         return;
-    const frmOption &option = *m_session.options;
+    const SeiriPrevInfo preview = m_session.options->settings().SeiriPrevInfo;
     const HyRecord &row = m_session.dataIo.HyTable[nIndex];
-    const QString date = ticketDate();
+    const QString date = ticketDate(preview);
     picSeirikenPrev->Cls();
-    if (option.UseSeiriPrev()) {
+    if (preview.UseSeiriPrev != 0) {
         {
             QPainter surface(&picSeirikenPrev->Image());
-            drawSeiriken(option.SeiriPlgPath(), surface, row.TeiName, date,
+            drawSeiriken(preview.SeiriPlgPath, surface, row.TeiName, date,
                          m_session.clock.now().toString(QStringLiteral("HH:mm:ss")),
                          qint32(leadingNumber(m_session.dataIo.KeitoNo)), row.SeiriNo, nIndex,
                          qint16(Combo1->currentIndex()));

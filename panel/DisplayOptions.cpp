@@ -98,14 +98,13 @@ void frmCtl::Option4_Click(int Index)
 {
     if (Index < 0 || Index > 2)
         return;
-    const frmOption &option = *m_session.options;
+    const PanelInfo p = m_session.options->settings().PanelInfo;
     Form1 &board = *m_session.form1;
-    const qint32 colors[3] = {option.SeiriNumColorOff(), option.SeiriNumColorOn1(),
-                              option.SeiriNumColorOn2()};
-    const bool user[3] = {option.PanelOffUser(), option.PanelOn1User(), option.PanelOn2User()};
-    const QString files[3] = {option.PanelOffFile(), option.PanelOn1File(), option.PanelOn2File()};
+    const qint32 colors[3] = {p.SeiriNumColorOff, p.SeiriNumColorOn1, p.SeiriNumColorOn2};
+    const bool user[3] = {p.PanelOffUser != 0, p.PanelOn1User != 0, p.PanelOn2User != 0};
+    const QString files[3] = {p.PanelOffFile, p.PanelOn1File, p.PanelOn2File};
 
-    if (option.PanelEach() && user[Index]) {
+    if (p.PanelEach != 0 && user[Index]) {
         // A user picture that is not there leaves the board as it is, silently.
         if (FilePaths::isOrdinaryFile(files[Index])) {
             QImageReader reader(files[Index]);

@@ -41,11 +41,12 @@ void frmCtl::Command1_Click(int Index)
     if (Index != 0 && Index != 1)
         return;
     const frmOption &option = *m_session.options;
+    const IniRecord settings = option.settings();
     DataIo &route = m_session.dataIo;
-    const QString fareFolder = FilePaths::withTrailingSeparator(option.HyDir());
-    const QString tapeFolder = FilePaths::withTrailingSeparator(option.TpDir());
+    const QString fareFolder = FilePaths::withTrailingSeparator(settings.DataDirInfo.HyDir);
+    const QString tapeFolder = FilePaths::withTrailingSeparator(settings.DataDirInfo.TpDir);
 
-    m_session.sound.PlaySoundFile(option.KeitoSound(), QStringLiteral("S1"), false, 0);
+    m_session.sound.PlaySoundFile(settings.SoundInfo.KeitoSound, QStringLiteral("S1"), false, 0);
 
     qint64 section;
     if (Index == 1) {
@@ -79,8 +80,10 @@ void frmCtl::Command1_Click(int Index)
     Command2[1]->setEnabled(true);
     Check1->setEnabled(true);
 
-    KeitoDate = option.DateByPrint() || option.DateByKeito()
+    // Read again: a click let run before the lamp test may have changed the options.
+    const SeiriPrevInfo dates = option.settings().SeiriPrevInfo;
+    KeitoDate = dates.DateByPrint != 0 || dates.DateByKeito != 0
         ? m_session.clock.now().toString(QStringLiteral("MM-dd-yyyy"))
-        : option.FixedDate();
+        : dates.FixedDate;
     DispData(qint16(route.DataPos + 1));
 }

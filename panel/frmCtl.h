@@ -22,6 +22,7 @@ class QPainter;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+struct SeiriPrevInfo;
 
 // The operating panel (集中操作盤): the driver's console. The route and
 // section are keyed in on the keypad or the digit lists, the board is stepped
@@ -131,7 +132,7 @@ private:
     void setPreviewWidth(bool open);
     void keepWholeOnScreen();
     // The ticket date as the chosen date mode gives it.
-    QString ticketDate() const;
+    QString ticketDate(const SeiriPrevInfo &preview) const;
     // The number a keyed text starts with: its leading decimal digits, 0 for none.
     static qint64 leadingNumber(const QString &text);
     // Lets the events that are waiting run now, clicks held back by a wait

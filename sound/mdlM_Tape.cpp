@@ -89,7 +89,7 @@ void mdlM_Tape::loadReadings(const QString &dir)
     if (!m_speech)
         return;
     QList<Readings::Entry> entries;
-    QFile file(FilePaths::resolveIgnoringCase(dir + readingsFileName()));
+    QFile file(FilePaths::resolveIgnoringCase(dir + YomiFile::fileName()));
     if (QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly))
         entries = YomiFile::parse(file.read(YomiFile::MaxFileBytes));
     m_speech->setUserReadings(entries);

@@ -40,8 +40,6 @@ public:
     static QString readyCaption() { return QStringLiteral("音合使用可"); }
     static QString unavailableCaption() { return QStringLiteral("音合使用不可"); }
     static QString voiceDialogTitle() { return QStringLiteral("音声の調節"); }
-    // The user's readings, beside the announcement files.
-    static QString readingsFileName() { return QStringLiteral("yomi.csv"); }
 
     mdlM_Tape(mdlSndAPI &sound, SoundSettings soundSettings, SpeechFactory createSpeech, OsName osName);
     ~mdlM_Tape();

@@ -35,9 +35,8 @@ bool knownSampleSize(int format, int bits)
     }
 }
 
-} // namespace
-
-std::variant<Info, QString> read(QByteArrayView bytes)
+// The format of a RIFF WAVE file, or why the mixer should not be given it.
+std::variant<Info, QString> readFormat(QByteArrayView bytes)
 {
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.sliced(8, 4) != "WAVE")
         return QStringLiteral("not a WAV file");
@@ -78,6 +77,7 @@ std::variant<Info, QString> read(QByteArrayView bytes)
     return info;
 }
 
+// The bytes the samples take once converted to 16-bit at this rate and channel count.
 qint64 convertedBytes(const Info &info, int rate, int channels)
 {
     // ADPCM holds about four times as many samples as its bytes at 16 bits.
@@ -87,9 +87,11 @@ qint64 convertedBytes(const Info &info, int rate, int channels)
     return frames * rate / info.rate * channels * 2;
 }
 
+} // namespace
+
 std::variant<Info, QString> check(QByteArrayView bytes, int rate, int channels)
 {
-    auto read = WavFormat::read(bytes);
+    auto read = readFormat(bytes);
     if (const Info *info = std::get_if<Info>(&read)) {
         if (convertedBytes(*info, rate, channels) > MaxConvertedBytes)
             return QStringLiteral("too long to play");

@@ -28,13 +28,6 @@ constexpr int MaxChannels = 8;
 // this (six minutes of CD-quality stereo).
 constexpr qint64 MaxConvertedBytes = 64LL * 1024 * 1024;
 
-// The format of a RIFF WAVE file, or why the mixer should not be given it.
-std::variant<Info, QString> read(QByteArrayView bytes);
-
-// The bytes the samples take once converted to 16-bit at this rate and
-// channel count.
-qint64 convertedBytes(const Info &info, int rate, int channels);
-
 // The format, when the file is one the mixer can convert to this rate and
 // channel count within MaxConvertedBytes; otherwise why not.
 std::variant<Info, QString> check(QByteArrayView bytes, int rate, int channels);

@@ -82,12 +82,7 @@ QPoint reachablePosition(const QPoint &topLeft, const QSize &size, const QList<Q
                                   });
     if (shown || room.isEmpty())
         return topLeft;
-    QRect target(topLeft, size);
-    target.moveLeft(
-        std::clamp(target.left(), room.left(), std::max(room.left(), room.right() - size.width() + 1)));
-    target.moveTop(
-        std::clamp(target.top(), room.top(), std::max(room.top(), room.bottom() - size.height() + 1)));
-    return target.topLeft();
+    return keptInside(QRect(topLeft, size), room);
 }
 
 QPoint reachablePosition(const QPoint &topLeft, const QSize &size, bool titleBar)
@@ -136,7 +131,7 @@ bool FramePlacement::eventFilter(QObject *, QEvent *event)
         m_awaitingFrame = false;
         QMetaObject::invokeMethod(
             this, [this] { place(m_target); }, Qt::QueuedConnection);
-    } else if (m_target && framed() && m_placed.isValid() && m_placed.elapsed() < SettleMs) {
+    } else if (m_target && m_placed.isValid() && m_placed.elapsed() < SettleMs && framed()) {
         const QRect frame = m_window.frameGeometry();
         if (!titleBarShows(frame.topLeft(), frame.width(), screenRects())) {
             QMetaObject::invokeMethod(

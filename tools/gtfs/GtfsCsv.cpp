@@ -1,5 +1,7 @@
 #include "GtfsCsv.h"
 
+#include "TextFile.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,10 +21,8 @@ QByteArrayView trimmed(QByteArrayView v)
 } // namespace
 
 GtfsCsv::GtfsCsv(QByteArrayView bytes)
-    : m_bytes(bytes)
+    : m_bytes(TextFile::withoutBom(bytes))
 {
-    if (m_bytes.startsWith("\xEF\xBB\xBF"))
-        m_bytes = m_bytes.sliced(3);
     if (next()) {
         m_headerLine = m_recordLine;
         for (const QByteArrayView name : m_fields)

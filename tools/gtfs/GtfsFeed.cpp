@@ -47,7 +47,7 @@ std::variant<Table, GtfsProblem> load(GtfsSource &source, const QString &name, b
         return Table{name, {}, false};
     }
     Table t{name, std::move(*found), true};
-    if (TextFile::detect(t.bytes) == TextFile::Encoding::Cp932 && !TextFile::isAscii(t.bytes)) {
+    if (!TextFile::isAscii(t.bytes) && TextFile::detect(t.bytes) == TextFile::Encoding::Cp932) {
         warnings << QStringLiteral("%1: not UTF-8; read as code page 932").arg(name);
         t.bytes = Cp932::decode(t.bytes).toUtf8();
     }

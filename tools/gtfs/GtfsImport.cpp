@@ -49,8 +49,7 @@ std::vector<GtfsRules::PricedRule> pricedRules(const GtfsFeed &feed)
 
 struct Built
 {
-    const GtfsFeed::Trip *trip = nullptr;
-    std::vector<int> stops;
+    const GtfsFeed::Trip *trip = nullptr; // set whenever a Built is returned
     GtfsRules::Fares fares;
     std::vector<int> tickets;
 };
@@ -88,19 +87,18 @@ std::variant<Built, GtfsProblem> build(const GtfsFeed &feed, const GtfsFeed::Rou
     if (!b.trip || b.trip->stops.empty())
         return GtfsProblem{QStringLiteral("stop_times.txt"), 0,
                            QStringLiteral("no stop times for the trips of route %1").arg(routeText)};
-    b.stops = b.trip->stops;
-    if (b.stops.size() < 2)
+    if (b.trip->stops.size() < 2)
         return GtfsProblem{QStringLiteral("stop_times.txt"), 0,
                            QStringLiteral("the stop pattern of route %1 has only one stop").arg(routeText)};
-    if (b.stops.size() > size_t(GtfsRules::MaxStops))
+    if (b.trip->stops.size() > size_t(GtfsRules::MaxStops))
         return GtfsProblem{
             QStringLiteral("stop_times.txt"), 0,
             QStringLiteral("the stop pattern of route %1 has %2 stops; a route holds at most %3")
                 .arg(routeText)
-                .arg(b.stops.size())
+                .arg(b.trip->stops.size())
                 .arg(GtfsRules::MaxStops)};
     std::vector<QByteArray> zones;
-    for (int s : b.stops)
+    for (int s : b.trip->stops)
         zones.push_back(feed.stops[size_t(s)].zone);
     auto fares = GtfsRules::fares(zones, route.id, rules);
     if (const auto *bad = std::get_if<GtfsRules::PricedRule>(&fares))
@@ -136,7 +134,7 @@ std::variant<std::vector<Route>, GtfsProblem> routes(GtfsSource &source)
                 line.problem = problem->text();
             } else {
                 const Built &b = std::get<Built>(built);
-                line.stops = int(b.stops.size());
+                line.stops = int(b.trip->stops.size());
                 line.tickets = b.tickets.back();
             }
         }
@@ -166,15 +164,15 @@ std::variant<Result, GtfsProblem> importRoute(GtfsSource &source, const QByteArr
     r.warnings = feed.warnings;
     QStringList names;
     QSet<int> told;
-    for (int s : b.stops) {
+    for (int s : b.trip->stops) {
         const GtfsFeed::Stop &stop = feed.stops[size_t(s)];
         names << stop.name;
-        if (Cp932::decode(Cp932::encode(stop.name)) != stop.name && !told.contains(s)) {
+        const QString written = Cp932::decode(Cp932::encode(stop.name));
+        if (written != stop.name && !told.contains(s)) {
             told.insert(s);
             r.warnings << QStringLiteral(
                               "stop %1 \"%2\": code page 932 cannot hold it all; written as \"%3\"")
-                              .arg(QString::fromUtf8(stop.id), stop.name,
-                                   Cp932::decode(Cp932::encode(stop.name)));
+                              .arg(QString::fromUtf8(stop.id), stop.name, written);
         }
         QString reading = feed.readingById.value(stop.id);
         if (reading.isEmpty())
@@ -185,13 +183,13 @@ std::variant<Result, GtfsProblem> importRoute(GtfsSource &source, const QByteArr
             r.readings.append({stop.name, reading});
     }
     const QString destination = b.trip->headsign.isEmpty() ? names.back() : b.trip->headsign;
-    if (Cp932::decode(Cp932::encode(destination)) != destination)
+    if (const QString written = Cp932::decode(Cp932::encode(destination)); written != destination)
         r.warnings << QStringLiteral("headsign \"%1\": code page 932 cannot hold it all; written as \"%2\"")
-                          .arg(destination, Cp932::decode(Cp932::encode(destination)));
+                          .arg(destination, written);
 
     r.hy3 = Hy3File::write(GtfsRules::rows(names, b.tickets, b.fares));
     r.tape = TapeFile::write(GtfsRules::announcements(names, destination));
-    r.stops = int(b.stops.size());
+    r.stops = int(b.trip->stops.size());
     r.tickets = b.tickets.back();
     r.faresFound = b.fares.found;
     r.faresMissing = b.fares.missing;

@@ -4,7 +4,6 @@
 #include "TapeFile.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 

@@ -202,7 +202,10 @@ int fromGtfs(const QStringList &args)
     const GtfsImport::Result &r = std::get<GtfsImport::Result>(imported);
 
     const QDir outDir(plain[3]);
-    const QString yomiPath = outDir.filePath(QStringLiteral("yomi.csv"));
+    // An existing file of another letter case is the one the program reads, and so the one to add to.
+    const QString yomiPath = FilePaths::resolveIgnoringCase(outDir.filePath(YomiFile::fileName()));
+    const QString hy3Path = outDir.filePath(number + QStringLiteral(".hy3"));
+    const QString tapePath = outDir.filePath(number + QStringLiteral("tp.csv"));
     QByteArray existing;
     if (QFileInfo::exists(yomiPath)) {
         const auto bytes = readAll(yomiPath, YomiFile::MaxFileBytes);
@@ -215,8 +218,7 @@ int fromGtfs(const QStringList &args)
         return kRefused;
     }
     const YomiFile::Appended yomi = YomiFile::append(existing, r.readings);
-    if (!writeAll(outDir.filePath(number + QStringLiteral(".hy3")), r.hy3)
-        || !writeAll(outDir.filePath(number + QStringLiteral("tp.csv")), r.tape)
+    if (!writeAll(hy3Path, r.hy3) || !writeAll(tapePath, r.tape)
         || (!yomi.added.isEmpty() && !writeAll(yomiPath, yomi.bytes)))
         return kRefused;
 
@@ -230,9 +232,8 @@ int fromGtfs(const QStringList &args)
     out << "route " << plain[1] << " (" << r.routeName << ") as route " << number << ": " << r.stops
         << " stops, " << r.tickets << " ticket numbers, " << r.faresFound << " of "
         << (r.faresFound + r.faresMissing) << " fares found, " << warnings.size() << " warnings\n"
-        << "wrote " << outDir.filePath(number + QStringLiteral(".hy3")) << ", "
-        << outDir.filePath(number + QStringLiteral("tp.csv")) << " and " << yomi.added.size()
-        << " readings in " << yomiPath << '\n';
+        << "wrote " << hy3Path << ", " << tapePath << " and " << yomi.added.size() << " readings in "
+        << yomiPath << '\n';
     return 0;
 }
 
