@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 QString ProgramInfo::baseName() const
 {
@@ -23,4 +24,9 @@ QString ExecutableProgramInfo::folder() const
 QString ExecutableProgramInfo::version() const
 {
     return QStringLiteral(PROGRAM_VERSION);
+}
+
+QString ExecutableProgramInfo::configFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }

@@ -15,6 +15,8 @@ public:
     virtual QString folder() const = 0;
     // "major.minor.patch" of this build.
     virtual QString version() const = 0;
+    // The program's own configuration folder (speech.ini, state.ini), not the settings file's.
+    virtual QString configFolder() const = 0;
 
     // The file name without its last extension: "109", "abc".
     QString baseName() const;
@@ -27,4 +29,5 @@ public:
     QString fileName() const override;
     QString folder() const override;
     QString version() const override;
+    QString configFolder() const override;
 };

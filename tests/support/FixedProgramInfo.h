@@ -17,6 +17,7 @@ public:
     QString fileName() const override { return m_fileName; }
     QString folder() const override { return m_folder; }
     QString version() const override { return m_version; }
+    QString configFolder() const override { return m_folder + QStringLiteral("/config"); }
 
 private:
     QString m_folder;
