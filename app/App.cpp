@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Form1.h"
 #include "M_DegitEm.h"
+#include "ProgramInfo.h"
 #include "frmCtl.h"
 #include "frmOption.h"
 
@@ -38,6 +39,8 @@ void App::startUp()
     panel->raise();
     panel->activateWindow();
     form1->move(0, 0);
+    m_runState = RunState::load(RunState::filePath(program.configFolder()));
+    form1->setZoomPercent(m_runState.zoomPercent);
     // The corner of the screen that is free for windows, so a task bar does not cover the panel.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         panel->placeAtBottomRight(screen->availableGeometry());
@@ -99,6 +102,10 @@ bool App::quit()
     if (const auto failure = iniIo.SaveIni())
         dialogs.MsgBox(nullptr, mdlIniIo::saveErrorMessage(*failure), Dialogs::Ok, Dialogs::NoIcon,
                        Dialogs::appTitle());
+    // The program's own state: not worth a box when it cannot be written.
+    m_runState.zoomPercent = form1->zoomPercent();
+    if (!m_runState.save(RunState::filePath(program.configFolder())))
+        qWarning("109: could not write %s", qPrintable(RunState::filePath(program.configFolder())));
     if (m_endRun)
         m_endRun();
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunState.h"
 #include "Session.h"
 
 #include <functional>
@@ -35,6 +36,7 @@ public:
 private:
     std::function<void()> m_endRun;
     bool m_ended = false;
+    RunState m_runState; // read at the start, written at the quit
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<frmOption> m_options;
     std::unique_ptr<frmCtl> m_panel;

@@ -138,13 +138,16 @@ void drawBoxes(QPainter &p)
 
 } // namespace
 
-QImage draw(qreal devicePixelRatio)
+QImage draw(qreal zoom, qreal devicePixelRatio)
 {
     const qreal dpr = std::max<qreal>(devicePixelRatio, 1.0);
-    QImage image(qRound(Width * dpr), qRound(Height * dpr), QImage::Format_ARGB32_Premultiplied);
+    const qreal scale = std::max<qreal>(zoom, 0.1);
+    QImage image(qRound(Width * scale * dpr), qRound(Height * scale * dpr),
+                 QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     drawFace(p);

@@ -7,16 +7,23 @@
 #include "M_DegitEm.h"
 #include "OleColor.h"
 #include "ProgramInfo.h"
+#include "RunState.h"
 #include "Session.h"
 #include "Twips.h"
 #include "frmCtl.h"
 #include "mdl109_000.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -24,9 +31,16 @@ namespace {
 constexpr qint32 SeiriNumForeColor = 0x008000;
 constexpr int SeiriNumPixelSize = 17;
 
-QRect placed(BoardLayout::Place place, int width, int height)
+// Designed twips to pixels at a zoom, each length rounded on its own as at 100 %.
+int zoomed(int twips, qreal zoom)
 {
-    return twipsRect(place.left, place.top, width, height);
+    return int(std::lround(twips * zoom / TwipsPerPixel));
+}
+
+QRect placed(BoardLayout::Place place, int width, int height, qreal zoom, QPoint origin)
+{
+    return QRect(origin.x() + zoomed(place.left, zoom), origin.y() + zoomed(place.top, zoom),
+                 zoomed(width, zoom), zoomed(height, zoom));
 }
 
 } // namespace
@@ -36,14 +50,12 @@ Form1::Form1(Session &session)
     , m_session(session)
 {
     setWindowTitle(m_session.program.baseName());
-    setFixedSize(twipsToPixels(BoardLayout::ClientWidth), twipsToPixels(BoardLayout::ClientHeight));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(DefaultBackColor));
     setPalette(pal);
 
     auto addCell = [&](int k) {
         auto *cell = new M_DegitEm(m_session.dialogs, this);
-        cell->setGeometry(placed(BoardLayout::Cell[k], BoardLayout::CellWidth, BoardLayout::CellHeight));
         connect(cell, &DegitElement::DblClick, this, [this, k] { Degit_DblClick(k); });
         Degit[k] = cell;
     };
@@ -51,7 +63,6 @@ Form1::Form1(Session &session)
     Degit[0]->hide();
 
     ChimeiCtl = new ChimeiCtl_E(m_session.elapsed, this);
-    ChimeiCtl->setGeometry(placed(BoardLayout::Chimei, BoardLayout::ChimeiWidth, BoardLayout::ChimeiHeight));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -60,7 +71,6 @@ Form1::Form1(Session &session)
     for (int i = 0; i < 2; ++i) {
         auto *field = new M_Degit(m_session.dialogs, this);
         field->setKeta(2);
-        field->setGeometry(placed(BoardLayout::Time[i], BoardLayout::TimeWidth, BoardLayout::TimeHeight));
         field->hide();
         TimeDegit[i] = field;
     }
@@ -68,14 +78,11 @@ Form1::Form1(Session &session)
     for (int k = 1; k <= BoardLayout::CellCount; ++k)
         addCell(k);
 
-    QFont labelFont(mdl109_000::digitFace());
-    labelFont.setPixelSize(SeiriNumPixelSize);
-    labelFont.setBold(true);
+    m_labelFont = QFont(mdl109_000::digitFace());
+    m_labelFont.setBold(true);
     for (int k = 0; k <= BoardLayout::CellCount; ++k) {
         auto *label = new QLabel(mdl109_000::seirikenNumberText(k, false), this);
-        label->setGeometry(placed(BoardLayout::Label[k], BoardLayout::LabelWidth, BoardLayout::LabelHeight));
         label->setAlignment(Qt::AlignCenter);
-        label->setFont(labelFont);
         QPalette text = label->palette();
         text.setColor(QPalette::WindowText, oleColor(SeiriNumForeColor));
         label->setPalette(text);
@@ -83,13 +90,116 @@ Form1::Form1(Session &session)
     }
     lblSeiriNum[0]->hide();
 
-    for (int i = 0; i < 3; ++i) {
-        auto *holder = new QLabel(this);
-        holder->move(twipsToPixels(BoardLayout::Image[i].left), twipsToPixels(BoardLayout::Image[i].top));
-        imgRes[i] = holder;
-    }
-    imgRes[0]->setPixmap(QPixmap::fromImage(BoardPicture::draw(devicePixelRatioF())));
+    for (int i = 0; i < 3; ++i)
+        imgRes[i] = new QLabel(this);
+    imgRes[0]->setPixmap(QPixmap::fromImage(BoardPicture::draw(1.0, devicePixelRatioF())));
     imgRes[0]->adjustSize();
+
+    buildZoomMenu();
+    layOut(1.0, QPoint());
+}
+
+void Form1::layOut(qreal zoom, QPoint origin)
+{
+    m_zoom = zoom;
+    m_origin = origin;
+    if (!m_fullScreen)
+        setFixedSize(zoomed(BoardLayout::ClientWidth, zoom), zoomed(BoardLayout::ClientHeight, zoom));
+    for (int k = 0; k <= BoardLayout::CellCount; ++k) {
+        Degit[k]->setZoom(zoom);
+        Degit[k]->setGeometry(
+            placed(BoardLayout::Cell[k], BoardLayout::CellWidth, BoardLayout::CellHeight, zoom, origin));
+    }
+    ChimeiCtl->setZoom(zoom);
+    ChimeiCtl->setGeometry(
+        placed(BoardLayout::Chimei, BoardLayout::ChimeiWidth, BoardLayout::ChimeiHeight, zoom, origin));
+    // The clock's fields draw at their size step's fixed size, and stay hidden as designed.
+    for (int i = 0; i < 2; ++i)
+        TimeDegit[i]->move(placed(BoardLayout::Time[i], 0, 0, zoom, origin).topLeft());
+    m_labelFont.setPixelSize(std::max(1, int(std::lround(SeiriNumPixelSize * zoom))));
+    for (int k = 0; k <= BoardLayout::CellCount; ++k) {
+        lblSeiriNum[k]->setFont(m_labelFont);
+        lblSeiriNum[k]->setGeometry(
+            placed(BoardLayout::Label[k], BoardLayout::LabelWidth, BoardLayout::LabelHeight, zoom, origin));
+    }
+    for (int i = 0; i < 3; ++i)
+        imgRes[i]->move(placed(BoardLayout::Image[i], 0, 0, zoom, origin).topLeft());
+    applyShape();
+    update();
+}
+
+QRect Form1::boardRect() const
+{
+    return QRect(m_origin,
+                 QSize(zoomed(BoardLayout::ClientWidth, m_zoom), zoomed(BoardLayout::ClientHeight, m_zoom)));
+}
+
+void Form1::setZoomPercent(int percent)
+{
+    if (!RunState::zoomSteps().contains(percent))
+        return;
+    m_zoomPercent = percent;
+    if (m_fullScreen) {
+        setFullScreenShown(false);
+        return;
+    }
+    layOut(percent / 100.0, QPoint());
+    move(reachablePosition(pos(), size(), false));
+}
+
+void Form1::setFullScreenShown(bool on)
+{
+    if (on == m_fullScreen)
+        return;
+    m_fullScreen = on;
+    if (on) {
+        m_windowedPos = pos();
+        m_drag.cancel();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        clearMask();
+        showFullScreen(); // the resize lays the board out
+    } else {
+        showNormal();
+        layOut(m_zoomPercent / 100.0, QPoint());
+        move(reachablePosition(m_windowedPos, size(), false));
+    }
+}
+
+void Form1::buildZoomMenu()
+{
+    m_zoomMenu = new QMenu(this);
+    auto *zooms = new QActionGroup(m_zoomMenu);
+    for (const int percent : RunState::zoomSteps()) {
+        QAction *action = m_zoomMenu->addAction(QStringLiteral("%1 %").arg(percent));
+        action->setCheckable(true);
+        action->setData(percent);
+        zooms->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] { setZoomPercent(percent); });
+    }
+    m_zoomMenu->addSeparator();
+    QAction *full = m_zoomMenu->addAction(QStringLiteral("全画面表示"));
+    full->setCheckable(true);
+    full->setShortcut(Qt::Key_F11);
+    full->setShortcutVisibleInContextMenu(true);
+    connect(full, &QAction::triggered, this, [this](bool on) { setFullScreenShown(on); });
+    // The ticks say what is shown when the menu opens.
+    connect(m_zoomMenu, &QMenu::aboutToShow, this, [this, full] {
+        for (QAction *action : m_zoomMenu->actions())
+            if (action->data().isValid())
+                action->setChecked(!m_fullScreen && action->data().toInt() == m_zoomPercent);
+        full->setChecked(m_fullScreen);
+    });
+}
+
+const QImage &Form1::builtInPicture()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_builtIn.isNull() || m_builtIn.devicePixelRatio() != ratio || m_builtInZoom != m_zoom) {
+        m_builtIn = BoardPicture::draw(m_zoom, ratio);
+        m_builtInZoom = m_zoom;
+    }
+    return m_builtIn;
 }
 
 Form1::~Form1() = default;
@@ -102,22 +212,38 @@ void Form1::setPicture(const QPixmap &New_Picture)
 
 void Form1::GetFormInfo()
 {
+    // Filling the screen is not a place: the window's own place is kept.
+    const QPoint at = m_fullScreen ? m_windowedPos : pos();
     FormInfo &info = m_session.iniIo.IniData.FormInfo;
-    info.FormLeft = pixelsToTwips(x());
-    info.FormTop = pixelsToTwips(y());
+    info.FormLeft = pixelsToTwips(at.x());
+    info.FormTop = pixelsToTwips(at.y());
 }
 
 void Form1::SetFormInfo()
 {
     const FormInfo &info = m_session.iniIo.IniData.FormInfo;
     // Without a frame or title bar, a board off every screen could not be fetched back.
-    move(reachablePosition(QPoint(twipsToPixels(info.FormLeft), twipsToPixels(info.FormTop)), size(), false));
+    const QPoint at = reachablePosition(QPoint(twipsToPixels(info.FormLeft), twipsToPixels(info.FormTop)),
+                                        boardRect().size(), false);
+    if (m_fullScreen)
+        m_windowedPos = at;
+    else
+        move(at);
 }
 
 void Form1::applyRoundedShape()
 {
     m_shaped = true;
-    setMask(roundedRectRegion(size(), CornerEllipse, CornerEllipse));
+    applyShape();
+}
+
+void Form1::applyShape()
+{
+    // Full screen shows the corners on black instead.
+    if (!m_shaped || m_fullScreen)
+        return;
+    const int corner = int(std::lround(CornerEllipse * m_zoom));
+    setMask(roundedRectRegion(size(), corner, corner));
     update();
 }
 
@@ -188,23 +314,74 @@ void Form1::Degit_DblClick(int Index)
 void Form1::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
-    if (!m_Picture.isNull())
-        p.drawPixmap(0, 0, m_Picture);
+    const QRect board = boardRect();
+    if (m_fullScreen) {
+        p.fillRect(rect(), Qt::black);
+        // The rim's corners, cut as the window's shape cuts them.
+        const qreal corner = CornerEllipse * m_zoom / 2;
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(board), corner, corner);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(shape, palette().window());
+        p.setClipPath(shape);
+    } else {
+        p.fillRect(rect(), palette().window());
+    }
+    if (m_Picture.isNull())
+        return;
+    // The built-in picture is drawn anew for the size; a picture of the
+    // user's is scaled smoothly.
+    const QPixmap builtIn = imgRes[0]->pixmap();
+    if (m_Picture.cacheKey() == builtIn.cacheKey()) {
+        p.drawImage(board.topLeft(), builtInPicture());
+    } else if (m_zoom == 1.0) {
+        p.drawPixmap(board.topLeft(), m_Picture);
+    } else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(QRectF(board.topLeft(), m_Picture.deviceIndependentSize() * m_zoom), m_Picture,
+                     QRectF(m_Picture.rect()));
+    }
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_shaped)
-        setMask(roundedRectRegion(size(), CornerEllipse, CornerEllipse));
+    if (m_fullScreen) {
+        // Fitted to the screen, proportions kept, centred.
+        const QSizeF designed(BoardLayout::ClientWidth / double(TwipsPerPixel),
+                              BoardLayout::ClientHeight / double(TwipsPerPixel));
+        const qreal zoom = std::min(width() / designed.width(), height() / designed.height());
+        const QSize fitted(zoomed(BoardLayout::ClientWidth, zoom), zoomed(BoardLayout::ClientHeight, zoom));
+        layOut(zoom, QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2));
+        return;
+    }
+    applyShape();
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_drag.cancel();
+    m_zoomMenu->popup(event->globalPos());
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
+        setFullScreenShown(!m_fullScreen);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && m_fullScreen) {
+        setFullScreenShown(false);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)
 {
     // Only the window's own surface drags it: a press a cell or label let
-    // through arrives here too, and is left alone.
-    if (!childAt(event->position().toPoint())
+    // through arrives here too, and is left alone. A board filling the screen stays.
+    if (!m_fullScreen && !childAt(event->position().toPoint())
         && m_drag.press(event->globalPosition().toPoint(), event->button()))
         return;
     m_drag.cancel();

@@ -21,7 +21,10 @@ constexpr int GlyphX = 2; // the column every cell is drawn in
 
 } // namespace
 
-// Picture1: a persistent image; scrolling only moves it.
+// Picture1: a persistent image; scrolling only moves it. Shown larger than
+// designed, each pixel of the image becomes a square dot of the same whole
+// number of screen pixels, set at its place rounded to the screen's grid, so
+// every dot is alike and the gaps differ by one screen pixel at most.
 class ChimeiStrip : public QWidget
 {
 public:
@@ -33,14 +36,51 @@ public:
     }
 
     QImage image;
+    QRgb background = 0;
+    qreal zoom = 1;
+
+    // The image was drawn on: the dots are laid out again at the next paint.
+    void invalidate() { m_dots = QImage(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
         const QRect r = event->rect();
-        painter.drawImage(r.topLeft(), image, r);
+        const qreal scale = zoom * devicePixelRatioF();
+        if (scale == 1.0) {
+            painter.drawImage(r.topLeft(), image, r);
+            return;
+        }
+        if (m_dots.isNull() || m_dotsScale != scale)
+            layOutDots(scale);
+        painter.setClipRect(r);
+        painter.drawImage(QPointF(0, 0), m_dots);
     }
+
+private:
+    void layOutDots(qreal scale)
+    {
+        m_dotsScale = scale;
+        m_dots = QImage(int(std::ceil(image.width() * scale)), int(std::ceil(image.height() * scale)),
+                        QImage::Format_RGB32);
+        m_dots.fill(background);
+        const int dot = std::max(1, int(std::lround(scale)));
+        {
+            QPainter painter(&m_dots); // in screen pixels: the ratio is set after
+            for (int y = 0; y < image.height(); ++y) {
+                const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+                const int top = int(std::lround(y * scale));
+                for (int x = 0; x < image.width(); ++x)
+                    if (row[x] != background)
+                        painter.fillRect(int(std::lround(x * scale)), top, dot, dot, QColor::fromRgb(row[x]));
+            }
+        }
+        m_dots.setDevicePixelRatio(devicePixelRatioF());
+    }
+
+    QImage m_dots; // the image as shown at m_dotsScale, in screen pixels
+    qreal m_dotsScale = 0;
 };
 
 // Picture2: a frame whose inside, not the frame, clips the strip, as a
@@ -77,10 +117,8 @@ ChimeiCtl_E::ChimeiCtl_E(const ElapsedClock *clock, QWidget *parent)
     Picture1 = m_strip;
 
     resize(DesignedWidth, DesignedWindowHeight);
-    Picture2->setGeometry(0, 0, DesignedWindowWidth, DesignedWindowHeight);
-    setBorder(DefaultAppearance);
-    Picture1->setGeometry(StripLeft, 0, StripWidth, ChimeiLayout::ShortStripHeight);
     m_strip->image = QImage(StripWidth, ChimeiLayout::ShortStripHeight, QImage::Format_RGB32);
+    setBorder(DefaultAppearance); // lays the window and the strip out
     Picture3.fill(Qt::white);
 
     setWindowBackground(m_BackColor);
@@ -153,6 +191,7 @@ void ChimeiCtl_E::DrawDot16(int x, int y, QString &text)
                 strip.setPixel(sx, sy, dot);
         }
     }
+    m_strip->invalidate();
 }
 
 void ChimeiCtl_E::StopScroll()
@@ -180,7 +219,7 @@ void ChimeiCtl_E::SetChimei(const QString &text)
     const int height = ChimeiLayout::stripHeight(cells);
     if (m_strip->image.height() != height) {
         m_strip->image = QImage(StripWidth, height, QImage::Format_RGB32);
-        Picture1->resize(StripWidth, height);
+        layOut();
         clearStrip();
     }
     const ChimeiLayout::CellTops tops = ChimeiLayout::cellTops(cells, m_Mode);
@@ -216,10 +255,18 @@ void ChimeiCtl_E::setAppearance(qint16 value)
     setBorder(value);
     emit PropertyChanged(QStringLiteral("Appearance"));
     clearStrip();
-    if (value != 0)
-        Picture2->resize(DesignedWindowWidth, 195);
-    else
-        Picture2->resize(35, 185);
+    m_windowSize = value != 0 ? QSize(DesignedWindowWidth, 195) : QSize(35, 185);
+    layOut();
+}
+
+void ChimeiCtl_E::setZoom(qreal zoom)
+{
+    if (zoom <= 0 || zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    m_strip->zoom = zoom;
+    m_strip->invalidate();
+    layOut();
 }
 
 void ChimeiCtl_E::setFontMode(qint16 value)
@@ -266,7 +313,7 @@ const QImage &ChimeiCtl_E::stripImage() const
 
 int ChimeiCtl_E::windowHeight() const
 {
-    return Picture2->height();
+    return m_windowSize.height();
 }
 
 void ChimeiCtl_E::advanceScroll()
@@ -274,7 +321,7 @@ void ChimeiCtl_E::advanceScroll()
     if (ScrollStop || !m_scroll.isRunning())
         return;
     const ChimeiScroll::Outcome out = m_scroll.advance(
-        m_clock->msecs(), m_Speed, m_top, {windowHeight(), Picture1->height(), m_ScrollStartWait});
+        m_clock->msecs(), m_Speed, m_top, {windowHeight(), m_strip->image.height(), m_ScrollStartWait});
     if (out.speedRaised) {
         setSpeed(1);
         // The host hears of the change and may set a new name at once.
@@ -288,7 +335,9 @@ void ChimeiCtl_E::advanceScroll()
 
 void ChimeiCtl_E::clearStrip()
 {
-    m_strip->image.fill(oleColor(m_BackColor));
+    m_strip->background = oleColor(m_BackColor).rgb();
+    m_strip->image.fill(m_strip->background);
+    m_strip->invalidate();
     Picture1->update();
 }
 
@@ -303,12 +352,22 @@ void ChimeiCtl_E::setBorder(qint16 value)
 {
     if (value != 0) {
         Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        Picture2->setLineWidth(2);
+        m_lineWidth = 2;
     } else {
         Picture2->setFrameStyle(QFrame::Box | QFrame::Plain);
-        Picture2->setLineWidth(1);
+        m_lineWidth = 1;
     }
+    layOut();
+}
+
+void ChimeiCtl_E::layOut()
+{
+    auto zoomed = [this](double designed) { return int(std::lround(designed * m_zoom)); };
+    Picture2->setLineWidth(std::max(1, zoomed(m_lineWidth)));
+    Picture2->setGeometry(0, 0, zoomed(m_windowSize.width()), zoomed(m_windowSize.height()));
     m_window->client->setGeometry(Picture2->contentsRect());
+    Picture1->resize(zoomed(StripWidth), zoomed(m_strip->image.height()));
+    placeStrip(m_top);
 }
 
 void ChimeiCtl_E::placeStrip(double top)
@@ -316,8 +375,8 @@ void ChimeiCtl_E::placeStrip(double top)
     m_top = top;
     // Widget positions are whole pixels within int; a strip that a negative
     // Speed drives down for hours must not overflow them.
-    const double y = std::clamp(std::round(top), -1.0e7, 1.0e7);
-    Picture1->move(StripLeft, int(y));
+    const double y = std::clamp(std::round(top * m_zoom), -1.0e7, 1.0e7);
+    Picture1->move(int(std::lround(StripLeft * m_zoom)), int(y));
 }
 
 void ChimeiCtl_E::scheduleFrame()

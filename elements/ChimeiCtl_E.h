@@ -58,11 +58,18 @@ public:
     bool FontBold() const { return m_FontBold; }
     void setFontBold(bool value);
 
+    // The size the element is shown at, 1 for the designed size. Every place
+    // and length below stays in designed pixels; the window, its border and the
+    // strip are laid out, and the dots drawn, for the pixels they land on.
+    qreal zoom() const { return m_zoom; }
+    void setZoom(qreal zoom);
+
     // The stored design: the eight keys, each left out when it holds its default.
     void WriteProperties(PropertyBag &bag) const;
     void ReadProperties(const PropertyBag &bag);
 
     // What is drawn and where it stands, for the host and for tests.
+    // One pixel of the designed strip to each dot place, whatever the zoom.
     const QImage &stripImage() const;
     double stripTop() const { return m_top; }
     int windowHeight() const;
@@ -94,6 +101,8 @@ private:
     void clearStrip();
     void setWindowBackground(qint32 color);
     void setBorder(qint16 value);
+    // Picture2 at the designed window size, its border and client, Picture1, all at the zoom.
+    void layOut();
     void placeStrip(double top);
     void scheduleFrame();
 
@@ -104,6 +113,9 @@ private:
     QTimer m_frame;
     ChimeiScroll m_scroll;
     double m_top = 0; // Picture1's top; fractional while scrolling
+    qreal m_zoom = 1;
+    QSize m_windowSize{DesignedWindowWidth, DesignedWindowHeight}; // Picture2, designed pixels
+    int m_lineWidth = 2;                                           // its border, likewise
 
     qint32 m_BackColor = DefaultBackColor;
     qint32 m_ForeColor = DefaultForeColor;

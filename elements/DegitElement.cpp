@@ -107,6 +107,14 @@ void DegitElement::setBackColor(qint32 New_BackColor)
     redraw();
 }
 
+void DegitElement::setZoom(qreal zoom)
+{
+    if (zoom <= 0 || zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    redraw();
+}
+
 void DegitElement::WriteProperties(PropertyBag &bag) const
 {
     bag.write(QStringLiteral("BaseForeColor"), m_BaseForeColor, DefaultBaseForeColor);

@@ -59,6 +59,11 @@ public:
     qint32 BackColor() const { return m_BackColor; }
     void setBackColor(qint32 New_BackColor);
 
+    // The size the host shows the element at, 1 for the designed size: the
+    // digits are drawn for the pixels they land on.
+    qreal zoom() const { return m_zoom; }
+    void setZoom(qreal zoom);
+
     // The stored design: written in key order, a value equal to its default left out;
     // loading stores each value as it stands, without range rules or redraw.
     void WriteProperties(PropertyBag &bag) const;
@@ -99,6 +104,7 @@ protected:
     qint16 m_DegitStyle = 0;
     QVariant m_Value = QVariant(qint16(0));
     qint32 m_BackColor = DefaultBackColor;
+    qreal m_zoom = 1;
     // Set while the lamp test puts the modes back, so that no write repaints its picture.
     bool m_holdRedraw = false;
 

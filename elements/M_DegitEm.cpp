@@ -78,7 +78,8 @@ void M_DegitEm::DrawDegit(const QVariant &value, qint32 unlitColor, qint32 litCo
     // The frame is the box of Keta character cells; QPicture leaves text out
     // of its own bounding box, so the frame comes from the metrics.
     const QRectF frame(0, 0, metrics.horizontalAdvance(unlit), metrics.height() * (1.0 + Descent));
-    const QRectF target(0, 0, width() - 1, qRound(height() * HeightStretch));
+    // The last designed pixel column stays clear, at any zoom.
+    const QRectF target(0, 0, width() - m_zoom, qRound(height() * HeightStretch));
     if (places == 0 || frame.width() <= 0 || target.width() <= 0 || target.height() <= 0)
         return;
 
