@@ -90,8 +90,11 @@ Form1::Form1(Session &session)
     }
     lblSeiriNum[0]->hide();
 
-    for (int i = 0; i < 3; ++i)
+    // Hidden, since a board filling the screen would show what lies below its designed height.
+    for (int i = 0; i < 3; ++i) {
         imgRes[i] = new QLabel(this);
+        imgRes[i]->hide();
+    }
     imgRes[0]->setPixmap(QPixmap::fromImage(BoardPicture::draw(1.0, devicePixelRatioF())));
     imgRes[0]->adjustSize();
 

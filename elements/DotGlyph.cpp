@@ -95,6 +95,10 @@ QFont font(Face face, bool FontBold)
     QFont f(faceName(face));
     f.setPixelSize(CellSize);
     f.setStyleStrategy(QFont::NoAntialias);
+    // Qt drops hinting when the screens are scaled, and unhinted strokes fall
+    // across two pixels, which here means two dots. The glyph cell is not on a
+    // screen at all: it keeps the light hinting of the usual desktop default.
+    f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setBold(FontBold);
     return f;
 }

@@ -1,7 +1,7 @@
 # Sourced by the scripts that run 109 on a screen of its own: starts Xvfb
-# (1280 x 800) on a free display and openbox on it, exports DISPLAY, and stops
-# both when the script exits. Add the PIDs of what you start on it to
-# xsession_pids.
+# (1280 x 800, or the WIDTHxHEIGHTxDEPTH in XSESSION_SCREEN) on a free display
+# and openbox on it, exports DISPLAY, and stops both when the script exits.
+# Add the PIDs of what you start on it to xsession_pids.
 xsession_pids=()
 xsession_runtime=
 xsession_stop() { # the last started first, the X server last
@@ -17,7 +17,7 @@ xsession_start() {
     local number_file
     number_file=$(mktemp)
     # Xvfb picks a display no other server holds and writes its number when it is ready.
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${XSESSION_SCREEN:-1280x800x24}" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     xsession_pids+=($!)
     for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
     [ -s "$number_file" ] || { echo "xsession: Xvfb did not start" >&2; return 1; }
