@@ -1,4 +1,5 @@
-// One refresh of the board: 24 fares, information digits off, a short stop name.
+// One refresh of the board: 24 fares, information digits off, a short stop name;
+// then the same with the whole board painted at each zoom.
 //   build-bench/bench/bench_DispData --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
 #include "Fonts.h"
 #include "Form1.h"
@@ -18,9 +19,9 @@
 
 namespace {
 
-void DispDataOneRow(benchmark::State &state)
+// A started program with a route of 20 rows set.
+void setRoute(TestApp &t)
 {
-    TestApp t;
     t.app->startUp();
     Hy3Writer w;
     for (int n = 1; n <= 20; ++n) {
@@ -38,10 +39,30 @@ void DispDataOneRow(benchmark::State &state)
     panel.Label2[0]->setText(QStringLiteral("12"));
     panel.Label2[2]->setText(QStringLiteral("1"));
     panel.Command1_Click(1);
+}
 
+void DispDataOneRow(benchmark::State &state)
+{
+    TestApp t;
+    setRoute(t);
     qint16 row = 1;
     for (auto _ : state) {
-        panel.DispData(row);
+        t.app->panel->DispData(row);
+        row = row % 19 + 1;
+    }
+}
+
+// The row put on the board and every pixel of the board painted anew.
+void BoardRefreshAtZoom(benchmark::State &state)
+{
+    TestApp t;
+    setRoute(t);
+    Form1 &board = *t.app->form1;
+    board.setZoomPercent(int(state.range(0)));
+    qint16 row = 1;
+    for (auto _ : state) {
+        t.app->panel->DispData(row);
+        board.repaint();
         row = row % 19 + 1;
     }
 }
@@ -49,6 +70,7 @@ void DispDataOneRow(benchmark::State &state)
 } // namespace
 
 BENCHMARK(DispDataOneRow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BoardRefreshAtZoom)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

@@ -7,8 +7,8 @@
 // channel, so the time includes synthesis, the WAV load and up to one buffer.
 
 #include "FirstSample.h"
-#include "OpenJTalkSpeech.h"
 #include "FixedProgramInfo.h"
+#include "OpenJTalkSpeech.h"
 #include "TapeWriter.h"
 #include "Waits.h"
 #include "mdlM_Tape.h"

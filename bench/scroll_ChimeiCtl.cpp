@@ -5,22 +5,14 @@
 // what it measures is idle time between frames.
 
 #include "ChimeiCtl_E.h"
+#include "ProcessTime.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 double option(const QStringList &args, const QString &name, double fallback)
 {

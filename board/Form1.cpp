@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -53,6 +54,8 @@ Form1::Form1(Session &session)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(DefaultBackColor));
     setPalette(pal);
+    // paintEvent covers every pixel: nothing needs clearing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     auto addCell = [&](int k) {
         auto *cell = new M_DegitEm(m_session.dialogs, this);
@@ -162,6 +165,9 @@ void Form1::setFullScreenShown(bool on)
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         clearMask();
         showFullScreen(); // the resize lays the board out
+        // Without a window manager to take the request, the window fills the screen itself.
+        if (QScreen *shownOn = screen())
+            setGeometry(shownOn->geometry());
     } else {
         showNormal();
         layOut(m_zoomPercent / 100.0, QPoint());
@@ -198,9 +204,18 @@ void Form1::buildZoomMenu()
 const QImage &Form1::builtInPicture()
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_builtIn.isNull() || m_builtIn.devicePixelRatio() != ratio || m_builtInZoom != m_zoom) {
-        m_builtIn = BoardPicture::draw(m_zoom, ratio);
+    const QColor rim = palette().window().color();
+    if (m_builtIn.isNull() || m_builtIn.devicePixelRatio() != ratio || m_builtInZoom != m_zoom
+        || m_builtInRim != rim) {
+        // Laid on the rim's colour, which shows in its corners: an opaque
+        // picture is painted by a plain copy.
+        const QImage picture = BoardPicture::draw(m_zoom, ratio);
+        m_builtIn = QImage(picture.size(), QImage::Format_RGB32);
+        m_builtIn.fill(rim);
+        QPainter(&m_builtIn).drawImage(0, 0, picture);
+        m_builtIn.setDevicePixelRatio(ratio);
         m_builtInZoom = m_zoom;
+        m_builtInRim = rim;
     }
     return m_builtIn;
 }
@@ -327,17 +342,23 @@ void Form1::paintEvent(QPaintEvent *)
         p.setRenderHint(QPainter::Antialiasing);
         p.fillPath(shape, palette().window());
         p.setClipPath(shape);
-    } else {
-        p.fillRect(rect(), palette().window());
     }
-    if (m_Picture.isNull())
-        return;
     // The built-in picture is drawn anew for the size; a picture of the
     // user's is scaled smoothly.
-    const QPixmap builtIn = imgRes[0]->pixmap();
-    if (m_Picture.cacheKey() == builtIn.cacheKey()) {
-        p.drawImage(board.topLeft(), builtInPicture());
-    } else if (m_zoom == 1.0) {
+    if (!m_Picture.isNull() && m_Picture.cacheKey() == imgRes[0]->pixmap().cacheKey()) {
+        const QImage &picture = builtInPicture();
+        const QRect covered(board.topLeft(), picture.deviceIndependentSize().toSize());
+        if (!m_fullScreen)
+            for (const QRect &r : QRegion(rect()).subtracted(covered))
+                p.fillRect(r, palette().window());
+        p.drawImage(board.topLeft(), picture);
+        return;
+    }
+    if (!m_fullScreen)
+        p.fillRect(rect(), palette().window());
+    if (m_Picture.isNull())
+        return;
+    if (m_zoom == 1.0) {
         p.drawPixmap(board.topLeft(), m_Picture);
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform);

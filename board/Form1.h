@@ -112,4 +112,5 @@ private:
     QMenu *m_zoomMenu = nullptr;
     QImage m_builtIn;
     qreal m_builtInZoom = 0;
+    QColor m_builtInRim;
 };

@@ -172,7 +172,8 @@ QImage &DegitElement::clearedSurface()
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (m_surface.size() != pixels || m_surface.devicePixelRatio() != ratio) {
-        m_surface = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        // Opaque, since it is filled before anything is drawn: shown by a plain copy.
+        m_surface = QImage(pixels, QImage::Format_RGB32);
         m_surface.setDevicePixelRatio(ratio);
     }
     m_surface.fill(oleColor(m_BackColor));
@@ -182,7 +183,8 @@ QImage &DegitElement::clearedSurface()
 void DegitElement::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), oleColor(m_BackColor));
+    if (m_surface.deviceIndependentSize() != QSizeF(size()))
+        painter.fillRect(rect(), oleColor(m_BackColor));
     painter.drawImage(0, 0, m_surface);
 }
 

@@ -6,7 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPicture>
+#include <QTransform>
 #include <algorithm>
 
 namespace {
@@ -62,30 +62,34 @@ void M_DegitEm::DrawDegit(const QVariant &value, qint32 unlitColor, qint32 litCo
     font.setBold(true);
     const QFontMetricsF metrics(font);
 
-    QPicture picture;
-    {
-        QPainter recorder(&picture);
-        recorder.setFont(font);
-        recorder.setPen(oleColor(unlitColor));
-        recorder.drawText(QPointF(0, metrics.ascent()), unlit);
-        // Right-aligned by width: DSEG's "." and ":" take no place of their own.
-        recorder.setPen(oleColor(litColor));
-        recorder.drawText(
-            QPointF(metrics.horizontalAdvance(unlit) - metrics.horizontalAdvance(lit), metrics.ascent()),
-            lit);
-    }
-
-    // The frame is the box of Keta character cells; QPicture leaves text out
-    // of its own bounding box, so the frame comes from the metrics.
+    // The text is laid out at the face's own size and stretched over the
+    // element: the frame, the box of Keta character cells, to the target.
     const QRectF frame(0, 0, metrics.horizontalAdvance(unlit), metrics.height() * (1.0 + Descent));
     // The last designed pixel column stays clear, at any zoom.
     const QRectF target(0, 0, width() - m_zoom, qRound(height() * HeightStretch));
     if (places == 0 || frame.width() <= 0 || target.width() <= 0 || target.height() <= 0)
         return;
+    const QTransform stretch =
+        QTransform::fromScale(target.width() / frame.width(), target.height() / frame.height());
+    auto paintText = [&](QImage &on, const QString &text, qreal x, qint32 color) {
+        QPainter painter(&on);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setTransform(stretch);
+        painter.setFont(font);
+        painter.setPen(oleColor(color));
+        painter.drawText(QPointF(x, metrics.ascent()), text);
+    };
 
-    QPainter painter(&surface);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(target.width() / frame.width(), target.height() / frame.height());
-    painter.drawPicture(0, 0, picture);
+    // The unlit 8s change only with the size and colours: drawn once, then copied.
+    const UnlitLayer key{
+        surface.size(), surface.devicePixelRatio(), unlitColor, m_BackColor, places, m_DegitStyle, m_zoom};
+    if (!(m_unlitKey == key) || m_unlit.isNull()) {
+        m_unlit = surface.copy();
+        paintText(m_unlit, unlit, 0, unlitColor);
+        m_unlitKey = key;
+    }
+    surface = m_unlit;
+    // Right-aligned by width: DSEG's "." and ":" take no place of their own.
+    paintText(surface, lit, metrics.horizontalAdvance(unlit) - metrics.horizontalAdvance(lit), litColor);
 }

@@ -16,3 +16,5 @@ done
         SDL_AUDIODRIVER=dummy xvfb-run -a ../bench/startup_App 2>/dev/null
     done
 )
+# A long name scrolling with the board filling a screen of 1920 x 1080.
+SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24" build-bench/bench/scroll_Board --seconds 10 2>/dev/null

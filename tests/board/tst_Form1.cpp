@@ -1,7 +1,9 @@
+#include "BoardLayout.h"
 #include "ChimeiCtl_E.h"
 #include "Fonts.h"
 #include "Form1.h"
 #include "M_DegitEm.h"
+#include "RunState.h"
 #include "WindowShape.h"
 #include "frmCtl.h"
 
@@ -9,9 +11,30 @@
 #include "TestApp.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// Designed twips at a zoom, each length rounded to the pixel on its own.
+int px(int twips, qreal zoom)
+{
+    return int(std::lround(twips * zoom / 15));
+}
+
+QRect at(BoardLayout::Place place, int width, int height, qreal zoom, QPoint origin = {})
+{
+    return QRect(origin + QPoint(px(place.left, zoom), px(place.top, zoom)),
+                 QSize(px(width, zoom), px(height, zoom)));
+}
+
+} // namespace
 
 class tst_Form1 : public QObject
 {
@@ -21,6 +44,10 @@ private slots:
     void initTestCase() { installFontSubstitutions(); }
     void shapeDragAndPlace();
     void doubleClickSetsTheCells();
+    void zoomLaysOutEveryControl_data();
+    void zoomLaysOutEveryControl();
+    void fullScreenFitsAndComesBack();
+    void zoomKeptForTheNextRun();
 };
 
 // Cut to its rounded shape and kept within reach. Only a left drag on its own surface, the rim
@@ -92,6 +119,155 @@ void tst_Form1::doubleClickSetsTheCells()
                      qPrintable(QString::number(k)));
         }
         QCOMPARE(board.Degit[7]->Value(), QVariant(qint16(230)));
+    }
+}
+
+void tst_Form1::zoomLaysOutEveryControl_data()
+{
+    QTest::addColumn<int>("percent");
+    for (const int percent : {100, 150, 200, 300})
+        QTest::addRow("%d %%", percent) << percent;
+}
+
+// Every cell, label and the strip at its twips times the zoom; the cells and the dots drawn
+// for that size, each dot a square of the same size at its place rounded; the corners, a drag
+// and a double-click as at 100 %. The context menu's entry sets it.
+void tst_Form1::zoomLaysOutEveryControl()
+{
+    QFETCH(int, percent);
+    const qreal z = percent / 100.0;
+    TestApp t;
+    t.app->startUp();
+    Form1 &board = *t.app->form1;
+    board.Degit[3]->setValue(qint16(888));
+    board.ChimeiCtl->SetChimei(QStringLiteral("市役所"));
+    const QList<QAction *> entries = board.zoomMenu()->actions();
+    QCOMPARE(entries.size(), 6); // four zooms, a separator, full screen
+    entries[RunState::zoomSteps().indexOf(percent)]->trigger();
+    QCOMPARE(board.zoom(), z);
+
+    QCOMPARE(board.size(), QSize(px(BoardLayout::ClientWidth, z), px(BoardLayout::ClientHeight, z)));
+    for (int k = 1; k <= BoardLayout::CellCount; ++k) {
+        QCOMPARE(board.Degit[k]->geometry(),
+                 at(BoardLayout::Cell[k], BoardLayout::CellWidth, BoardLayout::CellHeight, z));
+        QCOMPARE(board.lblSeiriNum[k]->geometry(),
+                 at(BoardLayout::Label[k], BoardLayout::LabelWidth, BoardLayout::LabelHeight, z));
+        QCOMPARE(board.lblSeiriNum[k]->font().pixelSize(), int(std::lround(17 * z)));
+    }
+    QCOMPARE(board.ChimeiCtl->geometry(),
+             at(BoardLayout::Chimei, BoardLayout::ChimeiWidth, BoardLayout::ChimeiHeight, z));
+    QCOMPARE(board.ChimeiCtl->Picture2->size(), QSize(px(37 * 15, z), px(196 * 15, z)));
+    QCOMPARE(board.ChimeiCtl->windowHeight(), 196); // the scroll still reckons in designed pixels
+    const int corner = int(std::lround(Form1::CornerEllipse * z));
+    QCOMPARE(board.mask(), roundedRectRegion(board.size(), corner, corner));
+
+    // The digits span the whole cell at this size: lit in its right half, not only near the top left.
+    const QImage cell = board.Degit[3]->grab().toImage();
+    QCOMPARE(cell.size(), board.Degit[3]->size());
+    QVERIFY(litPixels(cell, QRect(cell.width() / 2, cell.height() / 2, cell.width() / 2, cell.height() / 2))
+            > 0);
+
+    const QImage strip = board.ChimeiCtl->stripImage();
+    const QImage shown = board.ChimeiCtl->Picture1->grab().toImage();
+    const QRgb back = strip.pixel(0, 0);
+    const int dot = std::max(1, int(std::lround(z)));
+    int dots = 0;
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); ++x) {
+            if (strip.pixel(x, y) == back)
+                continue;
+            ++dots;
+            const QPoint corner0(int(std::lround(x * z)), int(std::lround(y * z)));
+            for (int dy = 0; dy < dot; ++dy)
+                for (int dx = 0; dx < dot; ++dx)
+                    QVERIFY2(shown.pixel(corner0 + QPoint(dx, dy)) == strip.pixel(x, y),
+                             qPrintable(QStringLiteral("dot %1,%2").arg(x).arg(y)));
+        }
+    QVERIFY(dots > 20);
+    int lit = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            lit += shown.pixel(x, y) != back;
+    QCOMPARE(lit, dots * dot * dot); // nothing else lit: no dot larger than another
+
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    const QPoint surface(px(4000, z), px(200, z)), start = board.pos();
+    QTest::mousePress(&board, Qt::LeftButton, {}, surface);
+    QMouseEvent move(QEvent::MouseMove, QPointF(surface + QPoint(30, 20)),
+                     QPointF(board.mapToGlobal(surface) + QPoint(30, 20)), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&board, &move);
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, surface + QPoint(30, 20));
+    QCOMPARE(board.pos(), start + QPoint(30, 20));
+    t.dialogs.digitReplies = {{0, 0, 0, 0}};
+    QTest::mouseDClick(board.Degit[12], Qt::LeftButton, {}, board.Degit[12]->rect().center());
+    QCOMPARE(t.dialogs.digitDialogs.size(), 1);
+}
+
+// F11 fits the board to the screen, proportions kept, centred on black; it does not drag;
+// its place in the settings stays the window's. Esc brings the zoom and the place back.
+void tst_Form1::fullScreenFitsAndComesBack()
+{
+    TestApp t;
+    t.app->startUp();
+    Form1 &board = *t.app->form1;
+    board.setZoomPercent(150);
+    board.move(40, 30);
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    QTest::keyClick(&board, Qt::Key_F11);
+    QVERIFY(board.isFullScreenShown());
+    QTRY_COMPARE(board.size(), board.screen()->geometry().size());
+    const QRect fitted = board.boardRect();
+    const qreal z = std::min(board.width() / 537.0, board.height() / 263.0);
+    QCOMPARE(board.zoom(), z);
+    QCOMPARE(fitted.size(), QSize(px(BoardLayout::ClientWidth, z), px(BoardLayout::ClientHeight, z)));
+    QVERIFY(qAbs((board.width() - fitted.right()) - fitted.left()) <= 2);
+    QVERIFY(qAbs((board.height() - fitted.bottom()) - fitted.top()) <= 2);
+    QCOMPARE(board.Degit[24]->geometry(),
+             at(BoardLayout::Cell[24], BoardLayout::CellWidth, BoardLayout::CellHeight, z, fitted.topLeft()));
+    QVERIFY(board.mask().isEmpty());
+    const QImage screen = board.grab().toImage();
+    QCOMPARE(screen.pixel(0, 0), qRgb(0, 0, 0));
+    QCOMPARE(screen.pixel(board.width() - 1, board.height() - 1), qRgb(0, 0, 0));
+    board.GetFormInfo();
+    QCOMPARE(t.app->iniIo.IniData.FormInfo.FormLeft, 40 * 15);
+    QCOMPARE(t.app->iniIo.IniData.FormInfo.FormTop, 30 * 15);
+
+    QTest::keyClick(&board, Qt::Key_Escape);
+    QVERIFY(!board.isFullScreenShown());
+    QTRY_COMPARE(board.size(), QSize(px(BoardLayout::ClientWidth, 1.5), px(BoardLayout::ClientHeight, 1.5)));
+    QCOMPARE(board.zoom(), 1.5);
+    QTRY_COMPARE(board.pos(), QPoint(40, 30));
+    QVERIFY(!board.mask().isEmpty());
+    QTest::keyClick(&board, Qt::Key_Escape); // not full screen: nothing
+    QVERIFY(!board.isFullScreenShown());
+}
+
+// The zoom goes into the program's own state file at the quit and comes back at the next
+// start; the settings file is the same as at 100 %.
+void tst_Form1::zoomKeptForTheNextRun()
+{
+    QByteArray in4At100;
+    QString stateFile;
+    for (const int percent : {100, 300}) {
+        TestApp t;
+        t.app->startUp();
+        t.app->form1->setZoomPercent(percent);
+        QVERIFY(t.app->quit());
+        QFile in4(t.app->iniIo.iniPath());
+        QVERIFY(in4.open(QIODevice::ReadOnly));
+        if (percent == 100)
+            in4At100 = in4.readAll();
+        else
+            QCOMPARE(in4.readAll(), in4At100);
+        stateFile = RunState::filePath(t.program.configFolder());
+        QCOMPARE(RunState::load(stateFile).zoomPercent, percent);
+
+        TestApp next;
+        QVERIFY(QDir().mkpath(next.program.configFolder()));
+        QVERIFY(QFile::copy(stateFile, RunState::filePath(next.program.configFolder())));
+        next.app->startUp();
+        QCOMPARE(next.app->form1->zoomPercent(), percent);
+        QCOMPARE(next.app->form1->width(), px(BoardLayout::ClientWidth, percent / 100.0));
     }
 }
 
