@@ -161,34 +161,49 @@ void tst_Form1::zoomLaysOutEveryControl()
     const int corner = int(std::lround(Form1::CornerEllipse * z));
     QCOMPARE(board.mask(), roundedRectRegion(board.size(), corner, corner));
 
-    // The digits span the whole cell at this size: lit in its right half, not only near the top left.
+    // Drawn for the screen's pixels: the digits span the whole cell at this size, lit in its
+    // right half, not only near the top left.
+    const qreal ratio = board.devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) // the run on a scaled screen is one
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    const qreal s = z * ratio; // screen pixels to a designed pixel
     const QImage cell = board.Degit[3]->grab().toImage();
-    QCOMPARE(cell.size(), board.Degit[3]->size());
+    QCOMPARE(cell.size(), (QSizeF(board.Degit[3]->size()) * ratio).toSize());
     QVERIFY(litPixels(cell, QRect(cell.width() / 2, cell.height() / 2, cell.width() / 2, cell.height() / 2))
             > 0);
 
     const QImage strip = board.ChimeiCtl->stripImage();
     const QImage shown = board.ChimeiCtl->Picture1->grab().toImage();
     const QRgb back = strip.pixel(0, 0);
-    const int dot = std::max(1, int(std::lround(z)));
+    const int dot = std::max(1, int(std::lround(s)));
     int dots = 0;
     for (int y = 0; y < strip.height(); ++y)
         for (int x = 0; x < strip.width(); ++x) {
             if (strip.pixel(x, y) == back)
                 continue;
             ++dots;
-            const QPoint corner0(int(std::lround(x * z)), int(std::lround(y * z)));
+            const QPoint corner0(int(std::lround(x * s)), int(std::lround(y * s)));
             for (int dy = 0; dy < dot; ++dy)
                 for (int dx = 0; dx < dot; ++dx)
                     QVERIFY2(shown.pixel(corner0 + QPoint(dx, dy)) == strip.pixel(x, y),
                              qPrintable(QStringLiteral("dot %1,%2").arg(x).arg(y)));
         }
     QVERIFY(dots > 20);
+    // The strip's own pixels, without the part of the window the grab may round in.
+    const QSize stripPixels(int(std::ceil(strip.width() * s)), int(std::ceil(strip.height() * s)));
     int lit = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
+    for (int y = 0; y < std::min(shown.height(), stripPixels.height()); ++y)
+        for (int x = 0; x < std::min(shown.width(), stripPixels.width()); ++x)
             lit += shown.pixel(x, y) != back;
     QCOMPARE(lit, dots * dot * dot); // nothing else lit: no dot larger than another
+
+    // A picture of the user's is stretched with the board.
+    QPixmap user(40, 20);
+    user.fill(Qt::red);
+    board.setPicture(user);
+    const QImage face = board.grab().toImage();
+    QCOMPARE(face.pixel(int(38 * s), int(18 * s)), qRgb(255, 0, 0));
+    QVERIFY(face.pixel(int(42 * s), int(22 * s)) != qRgb(255, 0, 0));
 
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     const QPoint surface(px(4000, z), px(200, z)), start = board.pos();
