@@ -4,9 +4,13 @@
 #include "Dialogs.h"
 #include "Form1.h"
 #include "M_DegitEm.h"
+#include "ProgramInfo.h"
+#include "RemoteControl.h"
+#include "RunState.h"
 #include "frmCtl.h"
 #include "frmOption.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -17,6 +21,7 @@ App::App(const AppServices &services)
     , m_form1(std::make_unique<Form1>(*this))
     , m_options(std::make_unique<frmOption>(*this))
     , m_panel(std::make_unique<frmCtl>(*this))
+    , m_remoteSocket(services.remoteSocket)
 {
     connectWindows(*m_form1, *m_options, *m_panel);
     askToQuit = [this] { return quit(); };
@@ -25,6 +30,7 @@ App::App(const AppServices &services)
 // The panel first: it holds the board's ChimeiCtl and the tape's buttons in its reach.
 App::~App()
 {
+    m_remote.reset();
     m_panel.reset();
     m_options.reset();
     m_form1.reset();
@@ -48,7 +54,55 @@ void App::startUp()
                        Dialogs::appTitle());
     if (loaded.read)
         applySettings();
+    // After the plug-in's companies are in the preview's list.
+    restoreRunState();
     form1->show();
+    startRemoteControl();
+}
+
+QString App::runStateFile() const
+{
+    return RunState::filePath(program.configFolder());
+}
+
+void App::restoreRunState()
+{
+    const RunState state = RunState::load(runStateFile());
+    panel->restoreRoute({state.route, state.section}, state.company);
+}
+
+void App::saveRunState()
+{
+    const QString file = runStateFile();
+    RunState state = RunState::load(file);
+    const frmCtl::KeyedRoute route = panel->lastRouteSet();
+    state.route = route.route;
+    state.section = route.section;
+    // With no plug-in loaded the list is empty; the company chosen before stays.
+    if (panel->Combo1->count() > 0)
+        state.company = panel->Combo1->currentText();
+    if (!state.save(file))
+        qWarning("109: could not write %s", qPrintable(file));
+}
+
+void App::startRemoteControl()
+{
+    if (m_remoteSocket.isEmpty())
+        return;
+    m_remote = std::make_unique<RemoteControl>(*this);
+    switch (m_remote->listen(m_remoteSocket)) {
+    case RemoteControl::Listening::Yes:
+        break;
+    case RemoteControl::Listening::AnotherRuns:
+        qWarning("109: another 109 takes the commands of %s; this one takes none",
+                 qPrintable(m_remoteSocket));
+        m_remote.reset();
+        break;
+    case RemoteControl::Listening::Failed:
+        qWarning("109: cannot take commands at %s", qPrintable(m_remoteSocket));
+        m_remote.reset();
+        break;
+    }
 }
 
 // A stored value a control cannot take is told by SetOptionInfo, once; the
@@ -95,10 +149,13 @@ bool App::quit()
     sound.CloseAllSounds();
     tape.ReleaseSpeech();
     m_ended = true;
+    if (m_remote)
+        m_remote->close();
     collectSettings();
     if (const auto failure = iniIo.SaveIni())
         dialogs.MsgBox(nullptr, mdlIniIo::saveErrorMessage(*failure), Dialogs::Ok, Dialogs::NoIcon,
                        Dialogs::appTitle());
+    saveRunState();
     if (m_endRun)
         m_endRun();
     return true;

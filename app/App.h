@@ -5,10 +5,13 @@
 #include <functional>
 #include <memory>
 
+class RemoteControl;
+
 // What a run is given: the services the windows use, and what ends the event loop.
 struct AppServices : SessionServices
 {
     std::function<void()> endRun; // after a confirmed quit: the event loop ends
+    QString remoteSocket;         // where other programs' commands come in; empty: nowhere
 };
 
 // The run itself: the one owner of the three windows, which it builds and
@@ -32,15 +35,25 @@ public:
     // run is ended, further close requests are granted without asking.
     bool quit();
 
+    // Takes commands from other programs, once started and while this run is the first.
+    RemoteControl *remote() const { return m_remote.get(); }
+
 private:
     std::function<void()> m_endRun;
     bool m_ended = false;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<frmOption> m_options;
     std::unique_ptr<frmCtl> m_panel;
+    QString m_remoteSocket;
+    std::unique_ptr<RemoteControl> m_remote;
 
     // The settings record into the windows, in the order each depends on the last.
     void applySettings();
     // The live settings back into the record.
     void collectSettings();
+    // The program's own state file, beside speech.ini: the route last set.
+    QString runStateFile() const;
+    void restoreRunState();
+    void saveRunState();
+    void startRemoteControl();
 };
