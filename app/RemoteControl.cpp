@@ -125,7 +125,14 @@ void RemoteControl::acceptClients()
         auto *idle = new QTimer(client);
         idle->setSingleShot(true);
         idle->setInterval(IdleMs);
-        connect(idle, &QTimer::timeout, client, &QLocalSocket::disconnectFromServer);
+        // Idle means nothing sent and nothing waiting for its reply: a
+        // route setting may keep a client waiting on a message box.
+        connect(idle, &QTimer::timeout, this, [this, client, idle] {
+            if (m_runningFor == client || hasQueued(client))
+                idle->start();
+            else
+                client->disconnectFromServer();
+        });
         idle->start();
         connect(client, &QLocalSocket::readyRead, this, [this, client, idle] {
             idle->start();
@@ -188,6 +195,12 @@ void RemoteControl::readFrom(QLocalSocket *client)
     }
 }
 
+bool RemoteControl::hasQueued(const QLocalSocket *client) const
+{
+    return std::any_of(m_queue.cbegin(), m_queue.cend(),
+                       [client](const Queued &q) { return q.from == client; });
+}
+
 void RemoteControl::runQueued()
 {
     // One command at a time, and none inside a wait: like a click, it runs
@@ -201,7 +214,9 @@ void RemoteControl::runQueued()
     m_running = true;
     while (!m_queue.isEmpty() && !m_session.waits.waiting()) {
         const Queued next = m_queue.takeFirst();
+        m_runningFor = next.from;
         const QString reply = run(next.line);
+        m_runningFor = nullptr;
         if (next.from && next.from->state() == QLocalSocket::ConnectedState) {
             next.from->write(reply.toUtf8() + '\n');
             next.from->flush();

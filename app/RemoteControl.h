@@ -55,6 +55,7 @@ private:
     // Answers a client that broke the rules, then hangs up on it.
     void refuse(QLocalSocket *client, const QString &reply);
     void runQueued();
+    bool hasQueued(const QLocalSocket *client) const;
     QString route(const QStringList &words);
     static QString help();
 
@@ -63,7 +64,8 @@ private:
     QList<QLocalSocket *> m_clients;
     QList<Queued> m_queue;
     bool m_running = false;
-    QTimer m_retry; // while a wait runs, the queue is looked at again shortly
+    QPointer<QLocalSocket> m_runningFor; // whose command runs now
+    QTimer m_retry;                      // while a wait runs, the queue is looked at again shortly
 };
 
 // 109 --send: sends the commands in words (several separated by a lone ";")

@@ -5,6 +5,7 @@
 //   build-bench/bench/bench_RemoteStatus --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
 #include "Fonts.h"
 #include "RemoteControl.h"
+#include "frmOption.h"
 
 #include "Hy3Writer.h"
 #include "TestApp.h"

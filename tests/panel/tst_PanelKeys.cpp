@@ -1,35 +1,39 @@
 #include "PanelClicks.h"
 #include "PanelFixture.h"
+#include "RemoteClient.h"
 
 #include "Fonts.h"
 
-#include <QLabel>
+#include <QTemporaryDir>
 
-// The panel driven from the keyboard, through the windows as the window system hands keys to them.
+// The panel's actions from the keyboard, typed into the windows as the window
+// system hands keys over, and as commands through the running program's socket.
 class tst_PanelKeys : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
-    void keyClicksItsControl_data();
-    void keyClicksItsControl();
+    void actionClicksItsControl_data();
+    void actionClicksItsControl();
     void nothingWhereTheControlCannotBeClicked();
     void focusedControlsTakeNoKeys_data();
     void focusedControlsTakeNoKeys();
-    void otherWindowsKeepTheirKeys();
-    void tooltipsNameTheKeys();
+    void dialogsKeepTheirKeys();
+
+private:
+    QTemporaryDir m_sockets;
+    QString socket() const { return m_sockets.filePath(QStringLiteral("109.socket")); }
 };
 
 namespace {
 
-// Route 5 set, three stops, and a tape of three entries that leave the board where it is.
+// Route 5 set at section 2, and a tape of three entries that leave the board where it is.
 void setRouteWithTape(PanelFixture &f)
 {
     f.write(QStringLiteral("5.hy3"), fareRows(3));
-    f.write(
-        QStringLiteral("5tp.csv"),
-        tapeFile({{QStringLiteral("一"), 0, 0}, {QStringLiteral("二"), 0, 0}, {QStringLiteral("三"), 0, 0}}));
+    f.write(QStringLiteral("5tp.csv"),
+            tapeFile({{QStringLiteral("一"), 0, 0}, {QStringLiteral("二"), 0, 0}}));
     f.setRoute(QStringLiteral("5"), QStringLiteral("2"));
 }
 
@@ -40,88 +44,88 @@ void type(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModi
 
 } // namespace
 
-void tst_PanelKeys::keyClicksItsControl_data()
+void tst_PanelKeys::actionClicksItsControl_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("control");
     const struct
     {
-        const char *row;
         int key;
         bool keypad;
-        const char *control;
+        const char *command, *control;
     } rows[] = {
-        {"0", Qt::Key_0, false, "CommandButton1(0)"},
-        {"7", Qt::Key_7, false, "CommandButton1(7)"},
-        {"keypad 3", Qt::Key_3, true, "CommandButton1(3)"},
-        {"keypad 9", Qt::Key_9, true, "CommandButton1(9)"},
-        {"K", Qt::Key_K, false, "CommandButton1(10)"},
-        {"keypad *", Qt::Key_Asterisk, true, "CommandButton1(10)"},
-        {"S", Qt::Key_S, false, "CommandButton1(11)"},
-        {"keypad /", Qt::Key_Slash, true, "CommandButton1(11)"},
-        {"Return", Qt::Key_Return, false, "Command1(1)"},
-        {"keypad Enter", Qt::Key_Enter, true, "Command1(1)"},
-        {"Right", Qt::Key_Right, false, "Command2(1)"},
-        {"PageDown", Qt::Key_PageDown, false, "Command2(1)"},
-        {"Left", Qt::Key_Left, false, "Command2(0)"},
-        {"PageUp", Qt::Key_PageUp, false, "Command2(0)"},
-        {"N", Qt::Key_N, false, "cmdTapeNext"},
-        {"media next", Qt::Key_MediaNext, false, "cmdTapeNext"},
-        {"B", Qt::Key_B, false, "cmdTapeBack"},
-        {"media previous", Qt::Key_MediaPrevious, false, "cmdTapeBack"},
-        {"period", Qt::Key_Period, false, "cmdTapeStop"},
-        {"keypad period", Qt::Key_Period, true, "cmdTapeStop"},
-        {"media stop", Qt::Key_MediaStop, false, "cmdTapeStop"},
-        {"L", Qt::Key_L, false, "Check2"},
-        {"E", Qt::Key_E, false, "Check1"},
-        {"F2", Qt::Key_F2, false, "Option4(0)"},
-        {"F3", Qt::Key_F3, false, "Option4(1)"},
-        {"F4", Qt::Key_F4, false, "Option4(2)"},
-        {"P", Qt::Key_P, false, "Check4"},
+        {Qt::Key_0, false, "digit 0", "CommandButton1(0)"},
+        {Qt::Key_9, true, "digit 9", "CommandButton1(9)"},
+        {Qt::Key_K, false, "keito", "CommandButton1(10)"},
+        {Qt::Key_Asterisk, true, "keito", "CommandButton1(10)"},
+        {Qt::Key_S, false, "kukan", "CommandButton1(11)"},
+        {Qt::Key_Slash, true, "kukan", "CommandButton1(11)"},
+        {Qt::Key_Return, false, "reset", "Command1(1)"},
+        {Qt::Key_Enter, true, "reset", "Command1(1)"},
+        {Qt::Key_Right, false, "next", "Command2(1)"},
+        {Qt::Key_PageDown, false, "next", "Command2(1)"},
+        {Qt::Key_Left, false, "back", "Command2(0)"},
+        {Qt::Key_PageUp, false, "back", "Command2(0)"},
+        {Qt::Key_N, false, "tape-next", "cmdTapeNext"},
+        {Qt::Key_MediaNext, false, "tape-next", "cmdTapeNext"},
+        {Qt::Key_B, false, "tape-back", "cmdTapeBack"},
+        {Qt::Key_MediaPrevious, false, "tape-back", "cmdTapeBack"},
+        {Qt::Key_Period, true, "tape-stop", "cmdTapeStop"},
+        {Qt::Key_MediaStop, false, "tape-stop", "cmdTapeStop"},
+        {Qt::Key_L, false, "late-night", "Check2"},
+        {Qt::Key_E, false, "erase", "Check1"},
+        {Qt::Key_F2, false, "backlight off", "Option4(0)"},
+        {Qt::Key_F3, false, "Backlight  ON1\r", "Option4(1)"},
+        {Qt::Key_F4, false, "backlight on2", "Option4(2)"},
+        {Qt::Key_P, false, "preview", "Check4"},
     };
     for (const auto &r : rows)
-        QTest::newRow(r.row) << r.key << r.keypad << QString::fromLatin1(r.control);
+        QTest::newRow(
+            (r.control + QByteArray(r.keypad ? " keypad " : " ") + QByteArray::number(r.key)).constData())
+            << r.key << r.keypad << QString::fromLatin1(r.command) << QString::fromLatin1(r.control);
 }
 
-// Each key, typed in the panel and again in the board, clicks its control once and nothing else;
-// held down, it clicks once. A key with Ctrl is the window's own.
-void tst_PanelKeys::keyClicksItsControl()
+// The key typed in the panel, in the board, and the command each click the
+// control once and nothing else. Held down, a key clicks once; with Ctrl it
+// is the window's own.
+void tst_PanelKeys::actionClicksItsControl()
 {
     QFETCH(int, key);
     QFETCH(bool, keypad);
+    QFETCH(QString, command);
     QFETCH(QString, control);
-    PanelFixture f(true);
+    PanelFixture f(true, socket());
     setRouteWithTape(f);
     PanelClicks clicks(f.panel);
     const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
 
     type(&f.panel, key, modifiers);
-    QCOMPARE(clicks.clicked, QStringList{control});
     type(&f.board, key, modifiers);
-    QCOMPARE(clicks.clicked, (QStringList{control, control}));
+    QCOMPARE(RemoteClient(socket()).exchange(command.toUtf8() + '\n'), QStringList{"ok"});
+    QCOMPARE(clicks.clicked, QStringList(3, control));
     QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
     QCoreApplication::sendEvent(&f.panel, &repeat);
     type(&f.board, key, modifiers | Qt::ControlModifier);
-    QCOMPARE(clicks.clicked.size(), 2);
+    QCOMPARE(clicks.clicked.size(), 3);
 }
 
-// Before a route is set the steps, erase and the tape are disabled; with the
-// list page in front the keypad's keys do nothing, and Enter is that page's
-// リセット; with the display erased the steps are disabled again.
+// Before a route is set the steps, erase and the tape are greyed; with the
+// list page in front the keypad takes no keys and Enter is that page's
+// リセット; with the display erased the keypad and steps are greyed again.
 void tst_PanelKeys::nothingWhereTheControlCannotBeClicked()
 {
-    PanelFixture f(true);
+    PanelFixture f(true, socket());
     PanelClicks clicks(f.panel);
     for (int key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_E, Qt::Key_N, Qt::Key_B, Qt::Key_Period})
         type(&f.panel, key);
-    QCOMPARE(clicks.clicked, QStringList());
+    QCOMPARE(RemoteClient(socket()).exchange("next\n"), QStringList{"error: next is not available now"});
 
     f.panel.Frame1_DblClick(1);
     for (int key : {Qt::Key_K, Qt::Key_1, Qt::Key_S, Qt::Key_2})
         type(&f.board, key);
     QCOMPARE(clicks.clicked, QStringList());
-    QCOMPARE(f.panel.Label2[2]->text(), QString());
     type(&f.panel, Qt::Key_Return);
     QCOMPARE(clicks.clicked, QStringList{"Command1(0)"});
 
@@ -129,11 +133,10 @@ void tst_PanelKeys::nothingWhereTheControlCannotBeClicked()
     setRouteWithTape(f);
     clicks.clicked.clear();
     type(&f.panel, Qt::Key_E);
-    QVERIFY(f.panel.Check1->isChecked());
     for (int key : {Qt::Key_Right, Qt::Key_N, Qt::Key_1, Qt::Key_Return})
         type(&f.panel, key);
     QCOMPARE(clicks.clicked, QStringList{"Check1"});
-    QCOMPARE(f.app->dataIo.DataPos, qint16(1));
+    QCOMPARE(f.panel.Label2[0]->text() + f.panel.Label2[2]->text(), QStringLiteral("52"));
 }
 
 void tst_PanelKeys::focusedControlsTakeNoKeys_data()
@@ -143,16 +146,14 @@ void tst_PanelKeys::focusedControlsTakeNoKeys_data()
     QTest::newRow("late-night box, Space") << "Check2" << int(Qt::Key_Space);
     QTest::newRow("erase box, Space") << "Check1" << int(Qt::Key_Space);
     QTest::newRow("ON1, Down") << "Option4(1)" << int(Qt::Key_Down);
-    QTest::newRow("ON1, Up") << "Option4(1)" << int(Qt::Key_Up);
     QTest::newRow("preview, Space") << "Check4" << int(Qt::Key_Space);
     QTest::newRow("digit key, Space") << "CommandButton1(5)" << int(Qt::Key_Space);
     QTest::newRow("route digits, Down") << "List2" << int(Qt::Key_Down);
     QTest::newRow("section digits, Up") << "List3" << int(Qt::Key_Up);
-    QTest::newRow("company, Down") << "Combo1" << int(Qt::Key_Down);
 }
 
-// A control clicked with the mouse does not keep the keyboard: Space and the
-// arrows typed next change nothing on the panel.
+// A control clicked with the mouse does not keep the keyboard: Space or an
+// arrow typed next changes nothing on the panel.
 void tst_PanelKeys::focusedControlsTakeNoKeys()
 {
     QFETCH(QString, control);
@@ -160,31 +161,28 @@ void tst_PanelKeys::focusedControlsTakeNoKeys()
     PanelFixture f;
     f.write(QStringLiteral("5.hy3"), fareRows(3));
     f.setRoute(QStringLiteral("5"), QStringLiteral("1"));
-    for (QString company : {QStringLiteral("A"), QStringLiteral("B")})
-        f.panel.Combo1->addItem(company);
-    f.panel.Frame1_DblClick(control.startsWith(QLatin1String("List")) ? 1 : 0);
-
-    QWidget *target = control == u"List2" ? f.panel.List2[0]
-        : control == u"List3"             ? f.panel.List3[0]
-        : control == u"Combo1"            ? static_cast<QWidget *>(f.panel.Combo1)
-                                          : nullptr;
+    QWidget *target = nullptr;
+    if (control.startsWith(QLatin1String("List"))) {
+        f.panel.Frame1_DblClick(1);
+        QListWidget *list = control == u"List2" ? f.panel.List2[0] : f.panel.List3[0];
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+        target = list;
+    }
     for (const auto &[name, button] : PanelClicks::controls(f.panel)) {
-        if (name == control)
+        if (name == control) {
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
             target = button;
+        }
     }
     QVERIFY(target);
-    if (auto *list = qobject_cast<QListWidget *>(target))
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
-    else if (!qobject_cast<QComboBox *>(target))
-        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
     const QString before = PanelClicks::state(f.panel);
     type(&f.panel, key);
     QCOMPARE(PanelClicks::state(f.panel), before);
     QVERIFY(f.panel.focusWidget() != target);
 }
 
-// Typing in the options dialog or in a message box's window stays typing there.
-void tst_PanelKeys::otherWindowsKeepTheirKeys()
+// Typed in the options dialog, the keys of the table are typing there.
+void tst_PanelKeys::dialogsKeepTheirKeys()
 {
     PanelFixture f;
     PanelClicks clicks(f.panel);
@@ -194,21 +192,6 @@ void tst_PanelKeys::otherWindowsKeepTheirKeys()
     QTest::keyClick(f.option.Text2[0], Qt::Key_Return);
     QCOMPARE(f.option.Text2[0]->text(), QStringLiteral("K12S3.E"));
     QCOMPARE(clicks.clicked, QStringList());
-    QCOMPARE(f.panel.Label2[2]->text(), QString());
-}
-
-// Each control names its keys; the preview's tip keeps them when it turns.
-void tst_PanelKeys::tooltipsNameTheKeys()
-{
-    PanelFixture f;
-    QCOMPARE(f.panel.CommandButton1[10]->toolTip(), QStringLiteral("系統 (K, *)"));
-    QCOMPARE(f.panel.Command1[0]->toolTip(), QStringLiteral("リセット (Enter)"));
-    QCOMPARE(f.panel.Command2[1]->toolTip(), QStringLiteral("データ送り (→, PageDown)"));
-    QCOMPARE(f.panel.Option4[2]->toolTip(), QStringLiteral("ON2 (F4)"));
-    QCOMPARE(f.panel.cmdTapeStop->toolTip(), QStringLiteral("■ (.)"));
-    QCOMPARE(f.panel.Check4->toolTip(), QStringLiteral("整理券プレビューを開きます (P)"));
-    type(&f.panel, Qt::Key_P);
-    QCOMPARE(f.panel.Check4->toolTip(), QStringLiteral("整理券プレビューを隠します (P)"));
 }
 
 QTEST_MAIN(tst_PanelKeys)
