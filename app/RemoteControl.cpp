@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLocalSocket>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
