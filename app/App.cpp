@@ -5,9 +5,12 @@
 #include "Form1.h"
 #include "M_DegitEm.h"
 #include "ProgramInfo.h"
+#include "RemoteControl.h"
+#include "RunState.h"
 #include "frmCtl.h"
 #include "frmOption.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -18,6 +21,7 @@ App::App(const AppServices &services)
     , m_form1(std::make_unique<Form1>(*this))
     , m_options(std::make_unique<frmOption>(*this))
     , m_panel(std::make_unique<frmCtl>(*this))
+    , m_remoteSocket(services.remoteSocket)
 {
     connectWindows(*m_form1, *m_options, *m_panel);
     askToQuit = [this] { return quit(); };
@@ -26,6 +30,7 @@ App::App(const AppServices &services)
 // The panel first: it holds the board's ChimeiCtl and the tape's buttons in its reach.
 App::~App()
 {
+    m_remote.reset();
     m_panel.reset();
     m_options.reset();
     m_form1.reset();
@@ -39,8 +44,8 @@ void App::startUp()
     panel->raise();
     panel->activateWindow();
     form1->move(0, 0);
-    m_runState = RunState::load(RunState::filePath(program.configFolder()));
-    form1->setZoomPercent(m_runState.zoomPercent);
+    const RunState state = RunState::load(runStateFile());
+    form1->setZoomPercent(state.zoomPercent);
     // The corner of the screen that is free for windows, so a task bar does not cover the panel.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         panel->placeAtBottomRight(screen->availableGeometry());
@@ -51,7 +56,50 @@ void App::startUp()
                        Dialogs::appTitle());
     if (loaded.read)
         applySettings();
+    // After the plug-in's companies are in the preview's list.
+    panel->restoreRoute({state.route, state.section}, state.company);
     form1->show();
+    startRemoteControl();
+}
+
+QString App::runStateFile() const
+{
+    return RunState::filePath(program.configFolder());
+}
+
+void App::saveRunState()
+{
+    const QString file = runStateFile();
+    RunState state = RunState::load(file);
+    state.zoomPercent = form1->zoomPercent();
+    const frmCtl::KeyedRoute route = panel->lastRouteSet();
+    state.route = route.route;
+    state.section = route.section;
+    // With no plug-in loaded the list is empty; the company chosen before stays.
+    if (panel->Combo1->count() > 0)
+        state.company = panel->Combo1->currentText();
+    if (!state.save(file))
+        qWarning("109: could not write %s", qPrintable(file));
+}
+
+void App::startRemoteControl()
+{
+    if (m_remoteSocket.isEmpty())
+        return;
+    m_remote = std::make_unique<RemoteControl>(*this);
+    switch (m_remote->listen(m_remoteSocket)) {
+    case RemoteControl::Listening::Yes:
+        break;
+    case RemoteControl::Listening::AnotherRuns:
+        qWarning("109: another 109 takes the commands of %s; this one takes none",
+                 qPrintable(m_remoteSocket));
+        m_remote.reset();
+        break;
+    case RemoteControl::Listening::Failed:
+        qWarning("109: cannot take commands at %s", qPrintable(m_remoteSocket));
+        m_remote.reset();
+        break;
+    }
 }
 
 // A stored value a control cannot take is told by SetOptionInfo, once; the
@@ -98,14 +146,13 @@ bool App::quit()
     sound.CloseAllSounds();
     tape.ReleaseSpeech();
     m_ended = true;
+    if (m_remote)
+        m_remote->close();
     collectSettings();
     if (const auto failure = iniIo.SaveIni())
         dialogs.MsgBox(nullptr, mdlIniIo::saveErrorMessage(*failure), Dialogs::Ok, Dialogs::NoIcon,
                        Dialogs::appTitle());
-    // The program's own state: not worth a box when it cannot be written.
-    m_runState.zoomPercent = form1->zoomPercent();
-    if (!m_runState.save(RunState::filePath(program.configFolder())))
-        qWarning("109: could not write %s", qPrintable(RunState::filePath(program.configFolder())));
+    saveRunState();
     if (m_endRun)
         m_endRun();
     return true;

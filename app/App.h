@@ -1,15 +1,17 @@
 #pragma once
 
-#include "RunState.h"
 #include "Session.h"
 
 #include <functional>
 #include <memory>
 
+class RemoteControl;
+
 // What a run is given: the services the windows use, and what ends the event loop.
 struct AppServices : SessionServices
 {
     std::function<void()> endRun; // after a confirmed quit: the event loop ends
+    QString remoteSocket;         // where other programs' commands come in; empty: nowhere
 };
 
 // The run itself: the one owner of the three windows, which it builds and
@@ -33,16 +35,24 @@ public:
     // run is ended, further close requests are granted without asking.
     bool quit();
 
+    // Takes commands from other programs, once started and while this run is the first.
+    RemoteControl *remote() const { return m_remote.get(); }
+
 private:
     std::function<void()> m_endRun;
     bool m_ended = false;
-    RunState m_runState; // read at the start, written at the quit
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<frmOption> m_options;
     std::unique_ptr<frmCtl> m_panel;
+    QString m_remoteSocket;
+    std::unique_ptr<RemoteControl> m_remote;
 
     // The settings record into the windows, in the order each depends on the last.
     void applySettings();
     // The live settings back into the record.
     void collectSettings();
+    // The program's own state file, beside speech.ini: the zoom and the route last set.
+    QString runStateFile() const;
+    void saveRunState();
+    void startRemoteControl();
 };

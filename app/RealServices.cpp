@@ -1,9 +1,10 @@
 #include "RealServices.h"
 
-#include "OsInfo.h"
 #include "Fonts.h"
 #include "OpenJTalkSpeech.h"
+#include "OsInfo.h"
 #include "QtJapanese.h"
+#include "RemoteControl.h"
 
 #include <QCoreApplication>
 
@@ -23,5 +24,6 @@ AppServices RealServices::services()
     return {{dialogs, audio, waits, clock, nullptr, program, shell,
              [this] { return OpenJTalkSpeech::create(audio, OpenJTalkPlaces::standard(program.folder())); },
              [] { return GetOsInfo(); }},
-            [] { QCoreApplication::exit(0); }};
+            [] { QCoreApplication::exit(0); },
+            RemoteControl::defaultSocketPath()};
 }

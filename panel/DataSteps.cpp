@@ -6,10 +6,21 @@
 #include "Session.h"
 #include "frmOption.h"
 
+#include <QPushButton>
+
 #include <algorithm>
 
 namespace {
+
 const QString StepChannel = QStringLiteral("S2");
+// An announcement in a tooltip: enough to know it, not the whole text.
+constexpr int TipTextLength = 24;
+
+QString shortened(const QString &text)
+{
+    return text.size() > TipTextLength ? text.left(TipTextLength - 1) + QStringLiteral("…") : text;
+}
+
 } // namespace
 
 void frmCtl::Command2_Click(int Index)
@@ -58,4 +69,26 @@ void frmCtl::cmdTapeBack_Click()
     m_session.tape.TapeBack();
     if (m_session.tape.TapeAdvanceFlag(m_session.tape.TapePosition()) == 1)
         Command2_Click(0);
+}
+
+void frmCtl::updateTapeTips()
+{
+    const mdlM_Tape &tape = m_session.tape;
+    const int position = tape.TapePosition();
+    const int count = tape.TapeCount();
+    // The entry a button would speak, or where the tape stops when it would speak none.
+    const auto tip = [&](QPushButton *button, const QString &command, int target, const QString &atEnd) {
+        QString text = withKeys(button->text(), command);
+        if (tape.TapeLoaded() && count > 0) {
+            text += QLatin1Char('\n');
+            if (target >= 1 && target <= count)
+                text += QStringLiteral("%1/%2 ").arg(target).arg(count)
+                    + shortened(tape.TapeEntries()[target].Text);
+            else
+                text += QStringLiteral("%1/%2 ").arg(position).arg(count) + atEnd;
+        }
+        button->setToolTip(text);
+    };
+    tip(cmdTapeNext, QStringLiteral("tape-next"), position + 1, QStringLiteral("（テープの終わり）"));
+    tip(cmdTapeBack, QStringLiteral("tape-back"), position - 1, QStringLiteral("（テープの始め）"));
 }

@@ -135,8 +135,9 @@ void frmCtl::Check4_Click()
     const bool open = Check4->isChecked();
     setPreviewWidth(open);
     Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
-    Check4->setToolTip(open ? QStringLiteral("整理券プレビューを隠します")
-                            : QStringLiteral("整理券プレビューを開きます"));
+    Check4->setToolTip(withKeys(open ? QStringLiteral("整理券プレビューを隠します")
+                                     : QStringLiteral("整理券プレビューを開きます"),
+                                QStringLiteral("preview")));
 }
 
 void frmCtl::keepWholeOnScreen()

@@ -13,9 +13,11 @@
 #include "frmOption.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -48,14 +50,13 @@ void frmCtl::Command1_Click(int Index)
 
     m_session.sound.PlaySoundFile(settings.SoundInfo.KeitoSound, QStringLiteral("S1"), false, 0);
 
-    qint64 section;
-    if (Index == 1) {
-        route.KeitoNo = Label2[0]->text();
-        section = leadingNumber(Label2[2]->text());
-    } else {
-        route.KeitoNo = selectedDigits(List2);
-        section = leadingNumber(selectedDigits(List3));
-    }
+    KeyedRoute keyed;
+    if (Index == 1)
+        keyed = {Label2[0]->text(), Label2[2]->text()};
+    else
+        keyed = {selectedDigits(List2), selectedDigits(List3)};
+    route.KeitoNo = keyed.route;
+    const qint64 section = leadingNumber(keyed.section);
     route.KukanNo = PanelRules::sectionNumber(section);
     const QString routeText = QString::number(leadingNumber(route.KeitoNo));
 
@@ -66,6 +67,7 @@ void frmCtl::Command1_Click(int Index)
         m_session.dialogs.MsgBox(this, loaded.message, Dialogs::Ok, Dialogs::NoIcon, Dialogs::appTitle());
         return;
     }
+    m_lastRouteSet = keyed;
 
     Form1 &board = *m_session.form1;
     board.ChimeiCtl->SetChimei(QStringLiteral("系統設定"));
@@ -86,4 +88,31 @@ void frmCtl::Command1_Click(int Index)
         ? m_session.clock.now().toString(QStringLiteral("MM-dd-yyyy"))
         : dates.FixedDate;
     DispData(qint16(route.DataPos + 1));
+}
+
+void frmCtl::restoreRoute(const KeyedRoute &keyed, const QString &company)
+{
+    Label2[0]->setText(keyed.route);
+    Label2[2]->setText(keyed.section);
+    // The lists hold the digits at their right, as a counter does; a list
+    // left of them has none selected and gives nothing to the route.
+    const auto select = [](const auto &lists, const QString &digits) {
+        const qsizetype blank = qsizetype(lists.size()) - digits.size();
+        for (qsizetype i = 0; i < qsizetype(lists.size()); ++i) {
+            QListWidget *list = lists[std::size_t(i)];
+            // Chosen by the program, not clicked: no key sound.
+            const QSignalBlocker quiet(list);
+            if (i < blank) {
+                list->clearSelection();
+                list->setCurrentRow(-1);
+            } else {
+                list->setCurrentRow(digits[i - blank].digitValue());
+            }
+        }
+    };
+    select(List2, keyed.route);
+    select(List3, keyed.section);
+    if (const int chosen = Combo1->findText(company); !company.isEmpty() && chosen >= 0)
+        Combo1->setCurrentIndex(chosen);
+    m_lastRouteSet = keyed;
 }

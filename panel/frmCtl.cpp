@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Form1.h"
 #include "Kr4Calls.h"
+#include "PanelKeys.h"
 #include "PictureBox.h"
 #include "ProgramInfo.h"
 #include "Session.h"
@@ -85,9 +86,23 @@ frmCtl::frmCtl(Session &session)
         CommandButton1[i]->setMask(BtnRgn[i]);
     }
     m_session.tape.InitSpeech({grpM_Tape, cmdTapeNext, cmdTapeBack, cmdTapeStop, cmdTapeSet});
+
+    // The panel is worked with the mouse and the keys of the table: a control
+    // holding the focus would turn Space or an arrow into a change of its own.
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (!qobject_cast<QMenu *>(w))
+            w->setFocusPolicy(Qt::NoFocus);
+    }
+    m_keys = new PanelKeys(*this);
+    showKeysInTips();
+    m_session.tape.changed = [this] { updateTapeTips(); };
+    updateTapeTips();
 }
 
-frmCtl::~frmCtl() = default;
+frmCtl::~frmCtl()
+{
+    m_session.tape.changed = nullptr;
+}
 
 void frmCtl::buildListPage()
 {
@@ -176,7 +191,6 @@ void frmCtl::buildControls()
 
     Check4 = placed<QPushButton>(this, QRect(266, 149, 83, 20), QStringLiteral(">>"));
     Check4->setCheckable(true);
-    Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
 }
 
 void frmCtl::buildPreview()

@@ -9,7 +9,9 @@
 #include <functional>
 
 class Session;
+class PanelKeys;
 class PictureBox;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -22,6 +24,7 @@ class QPainter;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+struct PanelAction;
 struct SeiriPrevInfo;
 
 // The operating panel (集中操作盤): the driver's console. The route and
@@ -118,6 +121,26 @@ public:
     // The version box's text: model, version and the credits.
     QString versionText() const;
 
+    // The page frame in front: 1 the keypad, 0 the digit lists.
+    int frontPage() const;
+    // Clicks the action's control, unless it is disabled or on the page
+    // behind; says whether it clicked.
+    bool perform(const PanelAction &action);
+    // The board, whose keys the panel takes as its own.
+    QWidget *boardWindow() const;
+
+    // The route and section as keyed for the last route setting that loaded.
+    struct KeyedRoute
+    {
+        QString route;
+        QString section;
+    };
+    KeyedRoute lastRouteSet() const { return m_lastRouteSet; }
+    // A route remembered from an earlier run, put into the keypad displays
+    // and the digit lists as if keyed, and its company chosen in the
+    // preview; the board is left alone until リセット.
+    void restoreRoute(const KeyedRoute &keyed, const QString &company);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -139,9 +162,16 @@ private:
     // among them: the board repaints before a long step, as the original did.
     // Anything may happen in it, a whole refresh or route setting included.
     void letPendingEventsRun();
+    // A tooltip's text with the keys of the named action after it: "系統 (K, *)".
+    static QString withKeys(const QString &text, const QString &command);
+    void showKeysInTips();
+    // The tape buttons' tooltips: where the tape stands and what each would say next.
+    void updateTapeTips();
 
     Session &m_session;
     quint64 m_refreshes =
         0; // DispData calls so far: a refresh overtaken by a newer one leaves the name to it
     FramePlacement m_placement{*this};
+    KeyedRoute m_lastRouteSet;
+    PanelKeys *m_keys = nullptr;
 };

@@ -3,8 +3,9 @@
 # openbox), from an empty program folder:
 #   scripts/e2e.sh PROGRAM SAMPLE_FOLDER [SHOTS_FOLDER]
 # It starts 109 and finds the board at the top left and the panel at the
-# bottom right, sets route 12 from the keypad and steps forward, opens and
-# closes the options dialog, moves both windows, closes the panel and answers
+# bottom right, sets route 12 from the keypad and steps forward, asks the
+# running program where it is with 109 --send status, opens and closes the
+# options dialog, moves both windows, closes the panel and answers
 # Yes. The new settings file must be 392 bytes (382 and today's date) and hold
 # both windows' places; a second start must put the windows there, and ending
 # that run any other way must leave the file as it is.
@@ -24,6 +25,9 @@ cd "$(dirname "$0")/.."
 
 folder=$(mktemp -d)
 trap 'xsession_stop; rm -rf "$folder"' EXIT
+# The program's own state and its command socket stay inside this run too.
+export XDG_CONFIG_HOME=$folder/config XDG_RUNTIME_DIR=$folder/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 cp "$program" "$folder/109"
 settings=$folder/109.in4
 [ -z "$shots" ] || mkdir -p "$shots"
@@ -105,6 +109,8 @@ click 135 69 5 # リセット, then the lamp test of 3 s: a click on the greyed 
 click 217 45 1.5 # データ送り
 no_message_box
 shoot route-12
+status=$("$folder/109" --send status) || fail "109 --send status ended with status $?"
+case $status in *'"row":2,'*'"stop":"市役所前"'*) ;; *) fail "109 --send status answered: $status" ;; esac
 
 step "the options dialog, opened and closed"
 click 194 159 # 設定...

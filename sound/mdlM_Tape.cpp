@@ -30,6 +30,12 @@ void mdlM_Tape::setFrame(bool enabled, const QString *caption)
         m_grpM_Tape->setTitle(*caption);
 }
 
+void mdlM_Tape::tellChanged() const
+{
+    if (changed)
+        changed();
+}
+
 void mdlM_Tape::InitSpeech(const TapeControls &controls)
 {
     m_grpM_Tape = controls.grpM_Tape;
@@ -50,8 +56,15 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &routeText)
 {
     if (m_osName() == vista())
         return;
+    loadFile(folder, routeText);
+    tellChanged();
+}
+
+void mdlM_Tape::loadFile(const QString &folder, const QString &routeText)
+{
     const QString dir = FilePaths::withTrailingSeparator(folder);
     m_tapeCount = 0;
+    m_tapeLoaded = false;
     loadReadings(dir);
 
     QFile file(FilePaths::resolveIgnoringCase(dir + routeText + QStringLiteral("tp.csv")));
@@ -82,6 +95,7 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &routeText)
         }
     }
     m_tapePosition = 0;
+    m_tapeLoaded = true;
 }
 
 void mdlM_Tape::loadReadings(const QString &dir)
@@ -125,12 +139,14 @@ void mdlM_Tape::TapeNext()
     ++m_tapePosition;
     if (m_tapePosition > m_tapeCount) {
         m_tapePosition = m_tapeCount;
+        tellChanged();
         return;
     }
     const SoundInfo s = m_soundSettings ? m_soundSettings() : SoundInfo{};
     const QString sound = s.TapeSoundAlways ? s.TapeSoundFile : soundOfFlag(s, m_tapePosition);
     if (!sound.isEmpty())
         m_sound.PlaySoundFile(sound, QStringLiteral("S3"), s.TapeSoundSync != 0, 0);
+    tellChanged();
     SpeakTapeEntry(m_tapePosition);
 }
 
@@ -139,12 +155,14 @@ void mdlM_Tape::TapeBack()
     --m_tapePosition;
     if (m_tapePosition < 1) {
         m_tapePosition = 1;
+        tellChanged();
         return;
     }
     const SoundInfo s = m_soundSettings ? m_soundSettings() : SoundInfo{};
     const QString sound = soundOfFlag(s, m_tapePosition);
     if (!sound.isEmpty())
         m_sound.PlaySoundFile(sound, QStringLiteral("S2"), s.TapeSoundSync != 0, 0);
+    tellChanged();
     SpeakTapeEntry(m_tapePosition);
 }
 

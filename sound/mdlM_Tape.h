@@ -53,7 +53,12 @@ public:
     void ReleaseSpeech();
     void SpeakTapeEntry(int position);
 
+    // Runs whenever the position or the loaded file has changed.
+    std::function<void()> changed;
+
     bool SpeechReady() const { return m_speechReady; }
+    // The last LoadTape read its whole file.
+    bool TapeLoaded() const { return m_tapeLoaded; }
     int TapeCount() const { return m_tapeCount; }
     int TapePosition() const { return m_tapePosition; }
     // Entries 1..TapeCount; element 0 is not used.
@@ -67,8 +72,10 @@ public:
 private:
     bool isEntry(int position) const { return position >= 1 && position <= m_tapeCount; }
     QString soundOfFlag(const SoundInfo &s, int position) const;
+    void loadFile(const QString &folder, const QString &routeText);
     void loadReadings(const QString &folder);
     void setFrame(bool enabled, const QString *caption = nullptr);
+    void tellChanged() const;
 
     mdlSndAPI &m_sound;
     SoundSettings m_soundSettings;
@@ -80,6 +87,7 @@ private:
     QList<QPointer<QAbstractButton>> m_buttons;
 
     bool m_speechReady = false;
+    bool m_tapeLoaded = false;
     QList<TapeEntry> m_tapeEntries{TapeEntry{}};
     int m_tapeCount = 0;
     int m_tapePosition = 0; // 0: before the first entry

@@ -105,10 +105,12 @@ private:
     std::vector<Held> m_held;
 };
 
-void runHoldingInput(QEventLoop &loop)
+void runHoldingInput(QEventLoop &loop, int &depth)
 {
     HeldInput held; // holds input back until the loop is over
+    ++depth;
     loop.exec();
+    --depth;
 }
 
 } // namespace
@@ -119,7 +121,7 @@ void EventLoopWaits::sleep(int ms)
         return;
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    runHoldingInput(loop);
+    runHoldingInput(loop, m_depth);
 }
 
 void EventLoopWaits::waitUntil(const std::function<bool()> &done)
@@ -135,5 +137,5 @@ void EventLoopWaits::waitUntil(const std::function<bool()> &done)
             loop.quit();
     });
     poll.start();
-    runHoldingInput(loop);
+    runHoldingInput(loop, m_depth);
 }

@@ -16,6 +16,13 @@ public:
     virtual void sleep(int ms) = 0;
     // Returns once done() is true; done() is checked at once and then often.
     virtual void waitUntil(const std::function<bool()> &done) = 0;
+
+    // A wait is running further down the stack: what arrives now from
+    // outside, as clicks do, is to run after it.
+    bool waiting() const { return m_depth > 0; }
+
+protected:
+    int m_depth = 0;
 };
 
 // The real waits: a nested event loop that holds user input back.

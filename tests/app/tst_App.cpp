@@ -3,10 +3,14 @@
 #include "Fonts.h"
 #include "IniRecords.h"
 #include "M_Degit.h"
+#include "RunState.h"
 #include "mdlIniIo.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 
 class tst_App : public QObject
@@ -18,6 +22,7 @@ private slots:
     void startAppliesTheSavedSession();
     void settingsFileThatIsAFolder();
     void firstStartThenQuit();
+    void lastRouteRemembered();
 };
 
 // A whole record as a user leaves it: every field of the dialog changed, the
@@ -115,6 +120,66 @@ void tst_App::firstStartThenQuit()
     QVERIFY(f.panel.close());
     QCOMPARE(f.dialogs.shown.size(), 2);
     QCOMPARE(f.runsEnded, 1);
+}
+
+// The route last set, as keyed, and the company chosen come back at the next
+// start in the displays, the lists and the preview's list; the board waits
+// for リセット. A damaged state file changes nothing.
+void tst_App::lastRouteRemembered()
+{
+    QTemporaryDir shared;
+    QString stateFile;
+    {
+        TestApp t(shared.path(), QString());
+        t.app->iniIo.IniData.SeiriPrevInfo.SeiriPlgPath = QStringLiteral(SAMPLE_DIR "/tickets/barcode.4SP");
+        QVERIFY(!t.app->iniIo.SaveIni());
+        t.app->startUp();
+        frmCtl &panel = *t.app->panel;
+        t.app->options->Text2[0]->setText(shared.path());
+        QFile fare(QDir(shared.path()).filePath(QStringLiteral("12.hy3")));
+        QVERIFY(fare.open(QIODevice::WriteOnly));
+        fare.write(fareRows(6));
+        fare.close();
+        for (int key : {10, 0, 1, 2, 11, 0, 3})
+            panel.CommandButton1[key]->click();
+        panel.Command1[1]->click();
+        // Keyed afterwards but not set: not what is remembered.
+        for (int key : {10, 9, 11, 1})
+            panel.CommandButton1[key]->click();
+        panel.Combo1->setCurrentIndex(2);
+        QVERIFY(panel.close());
+        stateFile = RunState::filePath(t.program.configFolder());
+    }
+    QCOMPARE(RunState::load(stateFile).route, QStringLiteral("012"));
+
+    TestApp t(shared.path(), QString());
+    t.app->startUp();
+    frmCtl &panel = *t.app->panel;
+    QCOMPARE(panel.Label2[0]->text(), QStringLiteral("012"));
+    QCOMPARE(panel.Label2[2]->text(), QStringLiteral("03"));
+    QString lists;
+    for (const QListWidget *list : panel.List2)
+        lists += QString::number(list->currentRow()) + u' ';
+    for (const QListWidget *list : panel.List3)
+        lists += QString::number(list->currentRow()) + u' ';
+    QCOMPARE(lists, QStringLiteral("-1 -1 0 1 2 -1 0 3 "));
+    QCOMPARE(panel.Combo1->currentIndex(), 2);
+    QCOMPARE(t.app->dataIo.heldRows(), 0);
+    QCOMPARE(t.app->form1->ChimeiCtl->shownName(), QString());
+    QVERIFY(t.audio.take().filter(QStringLiteral("open")).isEmpty());
+    panel.Command1[0]->click();
+    QCOMPARE(t.app->dataIo.KeitoNo, QStringLiteral("012"));
+    QCOMPARE(t.app->form1->ChimeiCtl->shownName(), QStringLiteral("S3"));
+
+    // Damaged: the next start keys nothing in.
+    QFile damaged(stateFile);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[Route]\nRoute=12a\nSection=\xff\xfe\n\0\0");
+    damaged.close();
+    TestApp again(shared.path(), QString());
+    again.app->startUp();
+    QCOMPARE(again.app->panel->Label2[0]->text(), QString());
+    QCOMPARE(again.app->panel->List2[4]->currentRow(), -1);
 }
 
 QTEST_MAIN(tst_App)

@@ -14,6 +14,7 @@ private slots:
     void widenedPanelStaysOnTheScreen();
     void keypad();
     void dataStepsStopAtBothEnds();
+    void tapeTipsSayWhereTheTapeIs();
 };
 
 // Digits before any 系統 go to the section, three at most; a route takes five. 系統 and 区間
@@ -69,6 +70,44 @@ void tst_frmCtl::widenedPanelStaysOnTheScreen()
     PanelFixture::click(f.panel.Check4);
     QVERIFY(f.panel.Check4->isChecked() && room.contains(f.panel.frameGeometry()));
     QCOMPARE(f.panel.frameGeometry().right(), room.right());
+}
+
+// The tape's 送り and 戻し tell what they would say next and where the tape
+// stands, through every step; a long text is cut, and without a tape they
+// name their keys only.
+void tst_frmCtl::tapeTipsSayWhereTheTapeIs()
+{
+    PanelFixture f(true);
+    const QString longText = QStringLiteral("次は、県立総合運動公園入口、体育館へお越しの方はこちらです。");
+    f.write(QStringLiteral("5.hy3"), fareRows(4));
+    f.write(QStringLiteral("5tp.csv"),
+            tapeFile({{QStringLiteral("次は、市役所前です。"), 0, 0},
+                      {longText, 0, 0},
+                      {QStringLiteral("終点です。"), 0, 0}}));
+    const QString cut = longText.left(23) + QStringLiteral("…");
+    QCOMPARE(f.panel.cmdTapeNext->toolTip(), QStringLiteral("送り (N)"));
+    f.setRoute(QStringLiteral("5"), QStringLiteral("1"));
+    const struct
+    {
+        QString step, next, back;
+    } steps[] = {
+        {QString(), "1/3 次は、市役所前です。", "0/3 （テープの始め）"},
+        {"送り", "2/3 " + cut, "1/3 （テープの始め）"},
+        {"送り", "3/3 終点です。", "1/3 次は、市役所前です。"},
+        {"送り", "3/3 （テープの終わり）", "2/3 " + cut},
+        {"送り", "3/3 （テープの終わり）", "2/3 " + cut},
+        {"戻し", "3/3 終点です。", "1/3 次は、市役所前です。"},
+    };
+    for (const auto &s : steps) {
+        if (!s.step.isEmpty())
+            PanelFixture::click(s.step == u"送り" ? f.panel.cmdTapeNext : f.panel.cmdTapeBack);
+        QCOMPARE(f.panel.cmdTapeNext->toolTip(), QStringLiteral("送り (N)\n") + s.next);
+        QCOMPARE(f.panel.cmdTapeBack->toolTip(), QStringLiteral("戻し (B)\n") + s.back);
+    }
+    f.write(QStringLiteral("6.hy3"), fareRows(4));
+    f.setRoute(QStringLiteral("6"), QStringLiteral("1"));
+    QCOMPARE(f.panel.cmdTapeNext->toolTip(), QStringLiteral("送り (N)"));
+    QCOMPARE(f.panel.cmdTapeBack->toolTip(), QStringLiteral("戻し (B)"));
 }
 
 QTEST_MAIN(tst_frmCtl)

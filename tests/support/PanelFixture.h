@@ -28,8 +28,8 @@ struct PanelFixture : TestApp
     frmOption &option;
     Form1 &board;
 
-    explicit PanelFixture(bool withSpeech = false)
-        : TestApp(withSpeech)
+    explicit PanelFixture(bool withSpeech = false, const QString &remoteSocket = QString())
+        : TestApp(QString(), remoteSocket, withSpeech)
         , panel(*app->panel)
         , option(*app->options)
         , board(*app->form1)

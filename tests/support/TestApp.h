@@ -12,7 +12,13 @@ struct TestApp : TestServices
     std::unique_ptr<App> app;
 
     explicit TestApp(bool withSpeech = false)
+        : TestApp(QString(), QString(), withSpeech)
     {
-        app = std::make_unique<App>(AppServices{services(withSpeech), [this] { ++runsEnded; }});
+    }
+    // In a given program folder (empty: its own), taking commands at remoteSocket (empty: none).
+    TestApp(const QString &programFolder, const QString &remoteSocket, bool withSpeech = false)
+        : TestServices(programFolder)
+    {
+        app = std::make_unique<App>(AppServices{services(withSpeech), [this] { ++runsEnded; }, remoteSocket});
     }
 };

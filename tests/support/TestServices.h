@@ -20,7 +20,7 @@
 struct TestServices
 {
     QTemporaryDir folder;
-    FixedProgramInfo program{folder.path()};
+    FixedProgramInfo program;
     FakeDialogs dialogs;
     FakeAudioOut audio;
     FakeWaits waits;
@@ -29,7 +29,9 @@ struct TestServices
     FakeShell shell;
     FakeSpeechEngine *speech = nullptr; // owned by the tape
 
-    TestServices()
+    // A program folder given is shared with another run; none: a folder of its own.
+    explicit TestServices(const QString &programFolder = QString())
+        : program(programFolder.isEmpty() ? folder.path() : programFolder)
     {
         waits.advance = [this](qint64 ms) {
             audio.advance(ms);
