@@ -36,6 +36,8 @@ case "$target" in
     fuzz_sound) { printf '\000'; cat samples/sounds/chime.wav; } > "$corpus/seed-chime"
                 { printf '\001'; cat samples/sounds/tune.mid; } > "$corpus/seed-tune" ;;
     fuzz_gtfs) FUZZ_GTFS_SEEDS=$corpus "build-fuzz/fuzz/$target" ;;
+    fuzz_state) printf '[Board]\nZoom=150\n\n[Route]\nRoute=12\nSection=1\nCompany=Sample\n' > "$corpus/seed-state" ;;
+    fuzz_remote) printf 'route 12 1\nnext\nstatus\ntape-next\nbacklight on1\nlate-night\nerase\nhelp\n' > "$corpus/seed-commands" ;;
 esac
 extra=()
 [ -f "fuzz/${target#fuzz_}.dict" ] && extra+=(-dict="fuzz/${target#fuzz_}.dict")
