@@ -1,6 +1,6 @@
 // Commands from other programs, on a whole run on fakes: each line of the
 // input is one command. Whatever a line holds, the run goes on and the reply
-// is one line, a JSON object or "ok" or "error: ...".
+// is one line: a JSON object, "ok", "ok: ..." (help) or "error: ...".
 
 #include "Fonts.h"
 #include "RemoteControl.h"
@@ -24,7 +24,7 @@ bool oneLine(const QString &reply)
 {
     if (reply.contains(u'\n') || reply.contains(u'\r'))
         return false;
-    return reply == u"ok" || reply.startsWith(u"error: ") || reply.startsWith(u'{');
+    return reply == u"ok" || reply.startsWith(u"ok: ") || reply.startsWith(u"error: ") || reply.startsWith(u'{');
 }
 
 } // namespace
