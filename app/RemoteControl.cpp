@@ -44,7 +44,9 @@ bool allDigits(const QString &text, int maxDigits)
 }
 
 // A line of text as a person or a script types it: UTF-8 without control characters.
-bool isTextLine(const QByteArray &bytes, QString &text)
+} // namespace
+
+bool RemoteControl::isTextLine(const QByteArray &bytes, QString &text)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     text = utf8.decode(bytes);
@@ -56,8 +58,6 @@ bool isTextLine(const QByteArray &bytes, QString &text)
     }
     return true;
 }
-
-} // namespace
 
 RemoteControl::RemoteControl(Session &session)
     : m_session(session)

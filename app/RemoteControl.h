@@ -38,6 +38,9 @@ public:
     void close();
     bool isListening() const { return m_server.isListening(); }
 
+    // A line as it came, without its end, as text: UTF-8 without control
+    // characters (a tab aside). Only such a line is run.
+    static bool isTextLine(const QByteArray &bytes, QString &text);
     // One command, run now, and its reply line (without the line end).
     QString run(const QString &line);
     // What the board and the panel show, as one line of JSON.

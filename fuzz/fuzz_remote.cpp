@@ -1,45 +1,30 @@
 // Commands from other programs, on a whole run on fakes: each line of the
-// input is one command. Whatever a line holds, the run goes on and the reply
-// is one line: a JSON object, "ok", "ok: ..." (help) or "error: ...".
+// input is one command. Whatever a line of text holds, the run goes on and the
+// reply is one line: a JSON object, "ok", "ok: ..." (help) or "error: ...".
 
-#include "Fonts.h"
+#include "OffscreenRun.h"
 #include "RemoteControl.h"
 #include "TestApp.h"
 
-#include <QApplication>
 #include <QEvent>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 bool oneLine(const QString &reply)
 {
     if (reply.contains(u'\n') || reply.contains(u'\r'))
         return false;
-    return reply == u"ok" || reply.startsWith(u"ok: ") || reply.startsWith(u"error: ") || reply.startsWith(u'{');
+    return reply == u"ok" || reply.startsWith(u"ok: ") || reply.startsWith(u"error: ")
+        || reply.startsWith(u'{');
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(quietMessages);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("SDL_AUDIODRIVER", "dummy");
-    static int argc = 1;
-    static char name[] = "fuzz_remote";
-    static char *argv[] = {name, nullptr};
-    static const QApplication *application = new QApplication(argc, argv);
-    Q_UNUSED(application);
-    installFontSubstitutions();
+    OffscreenRun::start();
     return 0;
 }
 
@@ -53,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &line : bytes.toByteArray().split('\n')) {
         if (++lines > 32)
             break;
-        if (!oneLine(remote.run(QString::fromUtf8(line))))
+        // What the socket would refuse never reaches run().
+        QString text;
+        if (RemoteControl::isTextLine(line, text) && !oneLine(remote.run(text)))
             std::abort();
     }
     QCoreApplication::processEvents();

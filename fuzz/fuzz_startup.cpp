@@ -7,8 +7,8 @@
 // (and one naming the sample ticket plug-in), and the file of a quit after each.
 
 #include "Cp932.h"
-#include "Fonts.h"
 #include "IniRecords.h"
+#include "OffscreenRun.h"
 #include "TestApp.h"
 #include "frmCtl.h"
 #include "mdlIniIo.h"
@@ -87,28 +87,11 @@ void writeSeeds(const QString &folder)
     writeFile(folder + QStringLiteral("/seed-plugin-quit"), afterQuit(plugin));
 }
 
-// The offscreen platform's notes on every window (no raise(), no masks) would
-// bury the fuzzer's own output; criticals and fatals still go through.
-void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(quietMessages);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("SDL_AUDIODRIVER", "dummy");
-    static int argc = 1;
-    static char name[] = "fuzz_startup";
-    static char *argv[] = {name, nullptr};
-    // Never destroyed: at exit, Qt's own statics go before any static of ours would.
-    static const QApplication *application = new QApplication(argc, argv);
-    Q_UNUSED(application);
-    installFontSubstitutions();
+    OffscreenRun::start();
     if (const QString seeds = qEnvironmentVariable("FUZZ_STARTUP_SEEDS"); !seeds.isEmpty()) {
         writeSeeds(seeds);
         std::exit(0);
