@@ -1,10 +1,12 @@
 #include "RemoteControl.h"
 
 #include "PanelKeys.h"
+#include "PanelRules.h"
 #include "Session.h"
 #include "Waits.h"
 #include "frmCtl.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -32,18 +34,12 @@ QString error(const QString &what)
     return QStringLiteral("error: ") + what;
 }
 
+// A number of 1 to maxDigits digits, as the keypad takes it.
 bool allDigits(const QString &text, int maxDigits)
 {
-    if (text.isEmpty() || text.size() > maxDigits)
-        return false;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
+    return !text.isEmpty() && PanelRules::isKeyedNumber(text, maxDigits);
 }
 
-// A line of text as a person or a script types it: UTF-8 without control characters.
 } // namespace
 
 bool RemoteControl::isTextLine(const QByteArray &bytes, QString &text)
@@ -84,24 +80,37 @@ QString RemoteControl::defaultSocketPath()
 
 RemoteControl::Listening RemoteControl::listen(const QString &path)
 {
+    // Two programs started together could both find the socket free; the
+    // lock decides which listens. A lock whose program has ended is taken over.
+    m_lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    m_lock->setStaleLockTime(0);
+    if (!m_lock->tryLock(0)) {
+        m_lock.reset();
+        return Listening::AnotherRuns;
+    }
     {
         QLocalSocket probe;
         probe.connectToServer(path);
         if (probe.waitForConnected(ProbeMs)) {
             probe.abort();
+            m_lock.reset();
             return Listening::AnotherRuns;
         }
     }
     // Nobody answers: a file left there by a run that ended without its quit.
     if (QFile::exists(path))
         QLocalServer::removeServer(path);
-    return m_server.listen(path) ? Listening::Yes : Listening::Failed;
+    if (m_server.listen(path))
+        return Listening::Yes;
+    m_lock.reset();
+    return Listening::Failed;
 }
 
 void RemoteControl::close()
 {
     m_retry.stop();
     m_server.close();
+    m_lock.reset();
     m_queue.clear();
     for (QLocalSocket *client : std::as_const(m_clients)) {
         client->disconnect(this);
@@ -115,9 +124,7 @@ void RemoteControl::acceptClients()
 {
     while (QLocalSocket *client = m_server.nextPendingConnection()) {
         if (m_clients.size() >= MaxClients) {
-            client->write("error: too many connections\n");
-            client->disconnectFromServer();
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+            refuse(client, error(QStringLiteral("too many connections")));
             continue;
         }
         m_clients.append(client);
@@ -136,7 +143,7 @@ void RemoteControl::acceptClients()
         connect(client, &QLocalSocket::readyRead, this, [this, client, idle] {
             idle->start();
             readFrom(client);
-            runQueued();
+            runSoon();
         });
         connect(client, &QLocalSocket::disconnected, this, [this, client] {
             m_clients.removeOne(client);
@@ -145,7 +152,15 @@ void RemoteControl::acceptClients()
         if (client->bytesAvailable() > 0)
             readFrom(client);
     }
-    runQueued();
+    runSoon();
+}
+
+void RemoteControl::runSoon()
+{
+    // Never inside a socket's own signal: a command may run an event loop of
+    // its own (the lamp test, a message box), in which that very socket may
+    // go, and in which its further lines must still be read.
+    QMetaObject::invokeMethod(this, &RemoteControl::runQueued, Qt::QueuedConnection);
 }
 
 void RemoteControl::refuse(QLocalSocket *client, const QString &reply)
@@ -202,16 +217,18 @@ bool RemoteControl::hasQueued(const QLocalSocket *client) const
 
 void RemoteControl::runQueued()
 {
-    // One command at a time, and none inside a wait: like a click, it runs
-    // after the lamp test or the sound it arrived during.
+    // One command at a time, and none inside a wait or under a message box:
+    // like a click, it runs after the lamp test, the sound or the question it
+    // arrived during.
     if (m_running)
         return;
-    if (m_session.waits.waiting()) {
+    const auto held = [this] { return m_session.waits.waiting() || QApplication::activeModalWidget(); };
+    if (held()) {
         m_retry.start();
         return;
     }
     m_running = true;
-    while (!m_queue.isEmpty() && !m_session.waits.waiting()) {
+    while (!m_queue.isEmpty() && !held()) {
         const Queued next = m_queue.takeFirst();
         m_runningFor = next.from;
         const QString reply = run(next.line);
@@ -325,6 +342,15 @@ int sendToRunning(const QString &socketPath, const QStringList &words, QTextStre
     if (commands.isEmpty()) {
         err << "109: --send needs a command, e.g. 109 --send status\n";
         return 2;
+    }
+    // Each command goes as one line: a word of several lines would send
+    // commands whose replies nobody waits for.
+    for (const QString &command : std::as_const(commands)) {
+        QString line;
+        if (!RemoteControl::isTextLine(command.toUtf8(), line)) {
+            err << "109: a command must be one line of text\n";
+            return 2;
+        }
     }
 
     QLocalSocket socket;

@@ -2,10 +2,13 @@
 
 #include <QList>
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+
+#include <memory>
 
 class QLocalSocket;
 class Session;
@@ -38,8 +41,8 @@ public:
     void close();
     bool isListening() const { return m_server.isListening(); }
 
-    // A line as it came, without its end, as text: UTF-8 without control
-    // characters (a tab aside). Only such a line is run.
+    // A line as it came, without its end, as text: UTF-8 without ASCII
+    // control characters (a tab aside). Only such a line is run.
     static bool isTextLine(const QByteArray &bytes, QString &text);
     // One command, run now, and its reply line (without the line end).
     QString run(const QString &line);
@@ -58,11 +61,14 @@ private:
     // Answers a client that broke the rules, then hangs up on it.
     void refuse(QLocalSocket *client, const QString &reply);
     void runQueued();
+    // runQueued from the event loop, once the signal that asks has returned.
+    void runSoon();
     bool hasQueued(const QLocalSocket *client) const;
     QString route(const QStringList &words);
     static QString help();
 
     Session &m_session;
+    std::unique_ptr<QLockFile> m_lock; // held while listening
     QLocalServer m_server;
     QList<QLocalSocket *> m_clients;
     QList<Queued> m_queue;

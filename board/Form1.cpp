@@ -35,7 +35,7 @@ constexpr int SeiriNumPixelSize = 17;
 // Designed twips to pixels at a zoom, each length rounded on its own as at 100 %.
 int zoomed(int twips, qreal zoom)
 {
-    return int(std::lround(twips * zoom / TwipsPerPixel));
+    return twipsToPixels(twips * zoom);
 }
 
 QRect placed(BoardLayout::Place place, int width, int height, qreal zoom, QPoint origin)
@@ -371,10 +371,14 @@ void Form1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_fullScreen) {
-        // Fitted to the screen, proportions kept, centred.
+        // Fitted to the screen, proportions kept, centred: the largest zoom
+        // at which the stop name's dots, two designed pixels apart, are a
+        // whole number of screen pixels apart, so that they stand evenly.
         const QSizeF designed(BoardLayout::ClientWidth / double(TwipsPerPixel),
                               BoardLayout::ClientHeight / double(TwipsPerPixel));
-        const qreal zoom = std::min(width() / designed.width(), height() / designed.height());
+        const qreal fits = std::min(width() / designed.width(), height() / designed.height());
+        const qreal pitchStep = 2 * devicePixelRatioF();
+        const qreal zoom = std::max(std::floor(fits * pitchStep), 1.0) / pitchStep;
         const QSize fitted(zoomed(BoardLayout::ClientWidth, zoom), zoomed(BoardLayout::ClientHeight, zoom));
         layOut(zoom, QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2));
         return;

@@ -54,4 +54,10 @@ qint16 sectionNumber(qint64 keyed)
     return qint16(keyed <= 0 ? 1 : std::min<qint64>(keyed, LastSection));
 }
 
+bool isKeyedNumber(QStringView text, int maxDigits)
+{
+    return text.size() <= maxDigits
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 } // namespace PanelRules

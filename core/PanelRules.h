@@ -34,4 +34,8 @@ QString soundForFlag(int flag, const QString &sound1, const QString &sound2, con
 // 0, at most the last section.
 qint16 sectionNumber(qint64 keyed);
 
+// Whether text could stand in a keypad display of maxDigits: decimal digits
+// only, at most that many (none too).
+bool isKeyedNumber(QStringView text, int maxDigits);
+
 } // namespace PanelRules

@@ -1,5 +1,7 @@
 #include "RunState.h"
 
+#include "PanelRules.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
@@ -16,12 +18,7 @@ const QString CompanyKey = QStringLiteral("Route/Company");
 QString keyedDigits(const QVariant &value, int maxDigits)
 {
     const QString text = value.toString();
-    if (text.size() > maxDigits)
-        return {};
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return {};
-    return text;
+    return PanelRules::isKeyedNumber(text, maxDigits) ? text : QString();
 }
 
 } // namespace

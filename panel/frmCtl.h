@@ -129,7 +129,8 @@ public:
     // The board, whose keys the panel takes as its own.
     QWidget *boardWindow() const;
 
-    // The route and section as keyed for the last route setting that loaded.
+    // The route and section as keyed for the last route setting that loaded,
+    // or as restored from the last run until one does.
     struct KeyedRoute
     {
         QString route;

@@ -5,7 +5,9 @@
 
 #include "Fonts.h"
 
+#include <QCheckBox>
 #include <QJsonDocument>
+#include <QMessageBox>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -25,6 +27,7 @@ private slots:
     void badInput_data();
     void badInput();
     void tooManyConnections();
+    void heldUnderAMessageBox();
     void firstRunKeepsTheSocket();
     void sendFromTheCommandLine();
 
@@ -130,6 +133,27 @@ void tst_RemoteControl::tooManyConnections()
 
 // A second start leaves the first one's socket alone and takes no commands;
 // a file there that nobody answers is taken over.
+// A command that comes while a message box waits for its answer runs after it, as a click
+// could not get through either.
+void tst_RemoteControl::heldUnderAMessageBox()
+{
+    PanelFixture f(false, socket());
+    RemoteClient c(socket());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("109"), QStringLiteral("?"));
+    box.setModal(true);
+    box.show();
+    QVERIFY(QApplication::activeModalWidget());
+    c.socket.write("late-night\n");
+    c.socket.flush();
+    for (int i = 0; i < 50; ++i)
+        QCoreApplication::processEvents();
+    QVERIFY(!c.socket.canReadLine());
+    QVERIFY(!f.panel.Check2->isChecked());
+    box.close();
+    QCOMPARE(c.exchange({}), QStringList{"ok"});
+    QVERIFY(f.panel.Check2->isChecked());
+}
+
 void tst_RemoteControl::firstRunKeepsTheSocket()
 {
     QFile stale(socket());

@@ -218,7 +218,8 @@ void tst_Form1::zoomLaysOutEveryControl()
     QCOMPARE(t.dialogs.digitDialogs.size(), 1);
 }
 
-// F11 fits the board to the screen, proportions kept, centred on black; it does not drag;
+// F11 fits the board to the screen, proportions kept, centred on black, its dots on whole
+// pixels; it does not drag;
 // its place in the settings stays the window's. Esc brings the zoom and the place back.
 void tst_Form1::fullScreenFitsAndComesBack()
 {
@@ -232,7 +233,8 @@ void tst_Form1::fullScreenFitsAndComesBack()
     QVERIFY(board.isFullScreenShown());
     QTRY_COMPARE(board.size(), board.screen()->geometry().size());
     const QRect fitted = board.boardRect();
-    const qreal z = std::min(board.width() / 537.0, board.height() / 263.0);
+    // As large as fits with the dots a whole number of pixels apart (2 x zoom whole at ratio 1).
+    const qreal z = std::floor(2 * std::min(board.width() / 537.0, board.height() / 263.0)) / 2;
     QCOMPARE(board.zoom(), z);
     QCOMPARE(fitted.size(), QSize(px(BoardLayout::ClientWidth, z), px(BoardLayout::ClientHeight, z)));
     QVERIFY(qAbs((board.width() - fitted.right()) - fitted.left()) <= 2);
