@@ -1,5 +1,6 @@
 // One refresh of the board: 24 fares, information digits off, a short stop name;
-// then the same with the whole board painted at each zoom.
+// then the same with the whole board painted at each zoom, and with only what
+// the row changed painted.
 //   build-bench/bench/bench_DispData --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
 #include "Fonts.h"
 #include "Form1.h"
@@ -67,10 +68,25 @@ void BoardRefreshAtZoom(benchmark::State &state)
     }
 }
 
+// The row put on the board and what it changed painted, as a step shows it.
+void RowShownAtZoom(benchmark::State &state)
+{
+    TestApp t;
+    setRoute(t);
+    t.app->form1->setZoomPercent(int(state.range(0)));
+    qint16 row = 1;
+    for (auto _ : state) {
+        t.app->panel->DispData(row);
+        QCoreApplication::processEvents();
+        row = row % 19 + 1;
+    }
+}
+
 } // namespace
 
 BENCHMARK(DispDataOneRow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BoardRefreshAtZoom)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RowShownAtZoom)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
