@@ -1,8 +1,8 @@
 // Redrawing fare cells: one M_DegitEm (record, font, play) and a board of 24.
 
 #include "Dialogs.h"
-#include "Fonts.h"
 #include "M_DegitEm.h"
+#include "RunWithWindows.h"
 
 #include <QApplication>
 #include <memory>
@@ -66,12 +66,5 @@ BENCHMARK(BoardOf24)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithWindows(argc, argv);
 }

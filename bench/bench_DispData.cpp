@@ -2,8 +2,8 @@
 // then the same with the whole board painted at each zoom, and with only what
 // the row changed painted.
 //   build-bench/bench/bench_DispData --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
-#include "Fonts.h"
 #include "Form1.h"
+#include "RunWithWindows.h"
 #include "frmCtl.h"
 #include "frmOption.h"
 
@@ -90,12 +90,5 @@ BENCHMARK(RowShownAtZoom)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithWindows(argc, argv);
 }

@@ -3,8 +3,8 @@
 //   StatusRoundTrip: a client already connected sends "status" and reads the reply.
 //   SendStatusCommand: the whole command line, a new 109 --send status process each time.
 //   build-bench/bench/bench_RemoteStatus --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
-#include "Fonts.h"
 #include "RemoteControl.h"
+#include "RunWithWindows.h"
 #include "frmOption.h"
 
 #include "Hy3Writer.h"
@@ -83,16 +83,9 @@ BENCHMARK(SendStatusCommand)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("SDL_AUDIODRIVER", "dummy");
     // A runtime folder of its own, so a 109 the user runs is left alone; 109 --send inherits it.
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithWindows(argc, argv);
 }
