@@ -6,7 +6,6 @@
 #include "M_DegitEm.h"
 #include "ProgramInfo.h"
 #include "RemoteControl.h"
-#include "RunState.h"
 #include "frmCtl.h"
 #include "frmOption.h"
 
@@ -44,8 +43,8 @@ void App::startUp()
     panel->raise();
     panel->activateWindow();
     form1->move(0, 0);
-    const RunState state = RunState::load(runStateFile());
-    form1->setZoomPercent(state.zoomPercent);
+    m_runState = RunState::load(runStateFile());
+    form1->setZoomPercent(m_runState.zoomPercent);
     // The corner of the screen that is free for windows, so a task bar does not cover the panel.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         panel->placeAtBottomRight(screen->availableGeometry());
@@ -57,7 +56,7 @@ void App::startUp()
     if (loaded.read)
         applySettings();
     // After the plug-in's companies are in the preview's list.
-    panel->restoreRoute({state.route, state.section}, state.company);
+    panel->restoreRoute({m_runState.route, m_runState.section}, m_runState.company);
     form1->show();
     startRemoteControl();
 }
@@ -70,7 +69,7 @@ QString App::runStateFile() const
 void App::saveRunState()
 {
     const QString file = runStateFile();
-    RunState state = RunState::load(file);
+    RunState state = m_runState;
     state.zoomPercent = form1->zoomPercent();
     const frmCtl::KeyedRoute route = panel->lastRouteSet();
     state.route = route.route;

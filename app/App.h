@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunState.h"
 #include "Session.h"
 
 #include <functional>
@@ -46,6 +47,7 @@ private:
     std::unique_ptr<frmCtl> m_panel;
     QString m_remoteSocket;
     std::unique_ptr<RemoteControl> m_remote;
+    RunState m_runState; // as read at the start; what this run does not change is written back
 
     // The settings record into the windows, in the order each depends on the last.
     void applySettings();

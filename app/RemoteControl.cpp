@@ -134,7 +134,7 @@ void RemoteControl::acceptClients()
         // Idle means nothing sent and nothing waiting for its reply: a
         // route setting may keep a client waiting on a message box.
         connect(idle, &QTimer::timeout, this, [this, client, idle] {
-            if (m_runningFor == client || hasQueued(client))
+            if (m_runningFor == client || queuedFrom(client) > 0)
                 idle->start();
             else
                 client->disconnectFromServer();
@@ -199,9 +199,7 @@ void RemoteControl::readFrom(QLocalSocket *client)
             refuse(client, error(QStringLiteral("not a line of UTF-8 text")));
             return;
         }
-        const auto waiting = std::count_if(m_queue.cbegin(), m_queue.cend(),
-                                           [client](const Queued &q) { return q.from == client; });
-        if (waiting >= MaxQueuedLines) {
+        if (queuedFrom(client) >= MaxQueuedLines) {
             refuse(client, error(QStringLiteral("too many commands at once")));
             return;
         }
@@ -209,10 +207,10 @@ void RemoteControl::readFrom(QLocalSocket *client)
     }
 }
 
-bool RemoteControl::hasQueued(const QLocalSocket *client) const
+qsizetype RemoteControl::queuedFrom(const QLocalSocket *client) const
 {
-    return std::any_of(m_queue.cbegin(), m_queue.cend(),
-                       [client](const Queued &q) { return q.from == client; });
+    return std::count_if(m_queue.cbegin(), m_queue.cend(),
+                         [client](const Queued &q) { return q.from == client; });
 }
 
 void RemoteControl::runQueued()

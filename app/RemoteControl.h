@@ -63,7 +63,8 @@ private:
     void runQueued();
     // runQueued from the event loop, once the signal that asks has returned.
     void runSoon();
-    bool hasQueued(const QLocalSocket *client) const;
+    // How many of the client's lines wait their turn.
+    qsizetype queuedFrom(const QLocalSocket *client) const;
     QString route(const QStringList &words);
     static QString help();
 

@@ -81,8 +81,6 @@ Form1::Form1(Session &session)
     for (int k = 1; k <= BoardLayout::CellCount; ++k)
         addCell(k);
 
-    m_labelFont = QFont(mdl109_000::digitFace());
-    m_labelFont.setBold(true);
     for (int k = 0; k <= BoardLayout::CellCount; ++k) {
         auto *label = new QLabel(mdl109_000::seirikenNumberText(k, false), this);
         label->setAlignment(Qt::AlignCenter);
@@ -122,9 +120,11 @@ void Form1::layOut(qreal zoom, QPoint origin)
     // The clock's fields draw at their size step's fixed size, and stay hidden as designed.
     for (int i = 0; i < 2; ++i)
         TimeDegit[i]->move(placed(BoardLayout::Time[i], 0, 0, zoom, origin).topLeft());
-    m_labelFont.setPixelSize(std::max(1, int(std::lround(SeiriNumPixelSize * zoom))));
+    QFont labelFont(mdl109_000::digitFace());
+    labelFont.setBold(true);
+    labelFont.setPixelSize(std::max(1, int(std::lround(SeiriNumPixelSize * zoom))));
     for (int k = 0; k <= BoardLayout::CellCount; ++k) {
-        lblSeiriNum[k]->setFont(m_labelFont);
+        lblSeiriNum[k]->setFont(labelFont);
         lblSeiriNum[k]->setGeometry(
             placed(BoardLayout::Label[k], BoardLayout::LabelWidth, BoardLayout::LabelHeight, zoom, origin));
     }

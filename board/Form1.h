@@ -108,7 +108,6 @@ private:
     QPoint m_origin; // the board's top left in the window
     bool m_fullScreen = false;
     QPoint m_windowedPos; // where the window stood before it filled the screen
-    QFont m_labelFont;
     QMenu *m_zoomMenu = nullptr;
     QImage m_builtIn;
     qreal m_builtInZoom = 0;

@@ -135,8 +135,13 @@ void frmCtl::Check4_Click()
     const bool open = Check4->isChecked();
     setPreviewWidth(open);
     Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
-    Check4->setToolTip(withKeys(open ? QStringLiteral("整理券プレビューを隠します")
-                                     : QStringLiteral("整理券プレビューを開きます"),
+    showPreviewTip();
+}
+
+void frmCtl::showPreviewTip()
+{
+    Check4->setToolTip(withKeys(Check4->isChecked() ? QStringLiteral("整理券プレビューを隠します")
+                                                    : QStringLiteral("整理券プレビューを開きます"),
                                 QStringLiteral("preview")));
 }
 

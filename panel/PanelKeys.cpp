@@ -190,5 +190,5 @@ void frmCtl::showKeysInTips()
         if (button != Check4 && button != cmdTapeNext && button != cmdTapeBack)
             button->setToolTip(withKeys(button->text(), action.command));
     }
-    Check4->setToolTip(withKeys(QStringLiteral("整理券プレビューを開きます"), QStringLiteral("preview")));
+    showPreviewTip();
 }

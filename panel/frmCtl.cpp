@@ -93,7 +93,7 @@ frmCtl::frmCtl(Session &session)
         if (!qobject_cast<QMenu *>(w))
             w->setFocusPolicy(Qt::NoFocus);
     }
-    m_keys = new PanelKeys(*this);
+    new PanelKeys(*this); // owned by the panel
     showKeysInTips();
     m_session.tape.changed = [this] { updateTapeTips(); };
     updateTapeTips();

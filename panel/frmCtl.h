@@ -9,7 +9,6 @@
 #include <functional>
 
 class Session;
-class PanelKeys;
 class PictureBox;
 class QAbstractButton;
 class QAction;
@@ -166,6 +165,8 @@ private:
     // A tooltip's text with the keys of the named action after it: "系統 (K, *)".
     static QString withKeys(const QString &text, const QString &command);
     void showKeysInTips();
+    // The preview button's tooltip: what a click does now, and its key.
+    void showPreviewTip();
     // The tape buttons' tooltips: where the tape stands and what each would say next.
     void updateTapeTips();
 
@@ -174,5 +175,4 @@ private:
         0; // DispData calls so far: a refresh overtaken by a newer one leaves the name to it
     FramePlacement m_placement{*this};
     KeyedRoute m_lastRouteSet;
-    PanelKeys *m_keys = nullptr;
 };
